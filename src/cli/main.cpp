@@ -1,0 +1,5 @@
+#include "cli/command_line.h"
+
+int main(int argc, char** argv) {
+  return sorvik::runCommandLine(argc, argv);
+}

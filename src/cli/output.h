@@ -1,0 +1,26 @@
+// What a command prints: text (results on stdout, everything else on stderr) or one JSON
+// document.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+namespace sorvik {
+
+class TProject;
+
+enum class OutputFormat { Text, Json, Sarif };
+
+// `files`: one line per file, "unit", "form" or "web", a tab and the full path.
+void writeFileList(std::ostream& out, const TProject& project);
+// The output list, one display line each.
+void writeOutputList(std::ostream& out, const TProject& project);
+// The status line, then each line of Errors prefixed "error: ".
+void writeRunSummary(std::ostream& err, const TProject& project);
+// One JSON object describing the run of `command`.
+void writeJsonRun(std::ostream& out, const std::string& command, const TProject& project);
+
+// The worst severity among the results: 0 none, 1 hint, 2 warning.
+int worstSeverity(const TProject& project);
+
+}  // namespace sorvik

@@ -1,0 +1,53 @@
+// The long-lived services of one application: the program folder, config.ini, the
+// settings and the analysers registered by the higher layers. Nothing here is global,
+// so two contexts (two tests) never see each other.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "project/config.h"
+#include "project/settings.h"
+
+namespace sorvik {
+
+class TProject;
+class RunReport;
+class RunObserver;
+class Prompter;
+
+// The analysers of a run, attached by the layers that build them. An empty hook is
+// passed over, so a run walks every file even before the analysers exist.
+struct ScanHooks {
+  // Pass 1 for the unit `CurrentFile`: header, companion form, globals.
+  std::function<void(TProject&, std::vector<std::string>& pendingForms)> collectUnit;
+  // After pass 1: the collections the statement checks read across units.
+  std::function<void(TProject&)> buildCrossUnitCollections;
+  // Pass 2 for the unit `CurrentFile`; false ends the unit walk.
+  std::function<bool(TProject&, bool isProjectFile)> walkUnit;
+  // After the units: renames or the project discussion.
+  std::function<void(TProject&)> afterUnits;
+  // Reads and analyses one form file (`countObjects`: pass 1 counts its objects).
+  std::function<void(TProject&, const std::string& path, bool runChecks, bool countObjects)>
+      analyseForm;
+  // Reads and analyses one web page.
+  std::function<void(TProject&, const std::string& path)> analysePage;
+  // Empties the naming suggestion lists of a previous naming run.
+  std::function<void(TProject&)> clearNamingLists;
+  // In a rename run: the display line is one of the naming suggestion lines.
+  std::function<bool(TProject&, const std::string& display)> isNamingSuggestionLine;
+};
+
+struct AppContext {
+  std::string programFolder;  // with a trailing "/"
+  Config config;
+  TSettings settings;
+  ScanHooks hooks;
+  std::function<std::unique_ptr<RunReport>(TProject&)> makeReport;
+  RunObserver* observer = nullptr;
+  Prompter* prompter = nullptr;
+};
+
+}  // namespace sorvik

@@ -1,0 +1,19 @@
+// The program folder holds config.ini, template.ini, the dictionaries, backups and the
+// work folder. It is --config-dir, else $SORVIK_HOME, else $XDG_CONFIG_HOME/sorvik,
+// else ~/.config/sorvik; it is created when missing and seeded with the shipped
+// defaults, never overwriting a file that is there.
+#pragma once
+
+#include <string>
+
+namespace sorvik {
+
+// The chosen folder, with a trailing "/"; `explicitFolder` is --config-dir or "".
+std::string chooseProgramFolder(const std::string& explicitFolder);
+// Creates the folder and copies the shipped data files that it lacks. False when the
+// folder could not be created.
+bool prepareProgramFolder(const std::string& folder);
+// Where the shipped data files are: $SORVIK_DATA_DIR, else the install or source tree.
+std::string shippedDataFolder();
+
+}  // namespace sorvik

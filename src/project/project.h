@@ -1,0 +1,78 @@
+// The open project: its file lists, the mode flags of the current run, the run state
+// and the report.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <typeindex>
+#include <unordered_map>
+#include <vector>
+
+#include "project/app_context.h"
+#include "project/run_observer.h"
+#include "project/run_report.h"
+
+namespace sorvik {
+
+// Per-run data that higher layers keep on the project (forms read in pass 1, cross-unit
+// collections, naming lists, ...). Made on first use, freed by ResetProject.
+class RunData {
+ public:
+  virtual ~RunData() = default;
+};
+
+class TProject {
+ public:
+  explicit TProject(AppContext& context, std::string projectPath = "");
+  ~TProject();
+  TProject(const TProject&) = delete;
+  TProject& operator=(const TProject&) = delete;
+
+  AppContext& context() { return context_; }
+  const TSettings& settings() const { return context_.settings; }
+  RunObserver& observer();
+  RunReport& report() { return *Report; }
+
+  // Frees the report and the per-run collections and makes them afresh.
+  void ResetProject();
+
+  template <class T>
+  T& runData() {
+    auto& slot = runData_[std::type_index(typeid(T))];
+    if (!slot) slot = std::make_unique<T>();
+    return static_cast<T&>(*slot);
+  }
+
+  // Adds a line to Errors.
+  void addError(std::string line) { Errors.push_back(std::move(line)); }
+  // Shows the file being analysed and lets the front end process its events; a stop
+  // request sets StopRequested.
+  void pollEvents();
+
+  std::string ProjectPath;
+  std::vector<std::string> UnitFiles, FormFiles, WebFiles;
+  int UnitCount = 0, FormCount = 0, WebCount = 0;
+  std::vector<std::string> LibraryPaths;
+
+  bool OverviewMode = false, SearchMode = false, SpellMode = false, ExeMode = false;
+  bool NamingMode = false, VarCaseMode = false, RenameMode = false, RewriteMode = false;
+  bool StopRequested = false, ScanDone = false;
+
+  std::vector<std::string> Errors;
+  std::vector<std::string> UnrecognisedObjects, PartlyRecognisedObjects;
+  std::vector<std::string> FormNames;
+  std::string CurrentFile;
+  // Conditional-compilation variant counter of the unit being walked (0: no variants).
+  int VariantCounter = 0;
+  // The search covers source code and the current unit is a project file (".dpr").
+  bool IsProjectFile = false;
+
+  std::unique_ptr<RunReport> Report;
+
+ private:
+  AppContext& context_;
+  std::unordered_map<std::type_index, std::unique_ptr<RunData>> runData_;
+};
+
+}  // namespace sorvik

@@ -1,0 +1,139 @@
+#include "project/scan_driver.h"
+
+#include <chrono>
+#include <exception>
+
+#include "generic/paths.h"
+#include "generic/strings.h"
+#include "project/project.h"
+#include "project/project_files.h"
+#include "project/prompter.h"
+
+namespace sorvik {
+
+namespace {
+
+bool isTwoPassRun(const TProject& project) {
+  return (project.settings().CheckStringConst || project.NamingMode) && !project.SearchMode;
+}
+
+// One unit of the second pass; false ends the unit walk.
+bool walkUnit(TProject& project, const std::string& file) {
+  project.CurrentFile = ResolvePath(file);
+  project.IsProjectFile = project.SearchMode && sameText(extensionOf(file), ".dpr");
+  project.observer().fileLabel(project.CurrentFile);
+  const auto& walk = project.context().hooks.walkUnit;
+  if (walk && !walk(project, project.IsProjectFile)) return false;
+  if (project.StopRequested) return false;
+  project.report().Step();
+  return true;
+}
+
+}  // namespace
+
+void setModeFlags(TProject& project, StartCommand command) {
+  switch (command) {
+    case StartCommand::Scan:
+    case StartCommand::Overview:
+    case StartCommand::Search:
+      project.SpellMode = project.ExeMode = project.NamingMode = project.RenameMode = false;
+      project.OverviewMode = command == StartCommand::Overview;
+      project.SearchMode = command == StartCommand::Search;
+      project.RewriteMode = false;
+      break;
+    case StartCommand::SpellCheck:
+      project.SpellMode = true;
+      project.NamingMode = project.RenameMode = project.OverviewMode = false;
+      project.ExeMode = project.SearchMode = project.RewriteMode = false;
+      break;
+    case StartCommand::Naming:
+      project.NamingMode = project.VarCaseMode = true;
+      project.SpellMode = project.ExeMode = project.RenameMode = false;
+      project.OverviewMode = project.SearchMode = project.RewriteMode = false;
+      break;
+  }
+}
+
+void Start(TProject& project) {
+  auto& hooks = project.context().hooks;
+  if (!project.RenameMode && hooks.clearNamingLists) hooks.clearNamingLists(project);
+  auto& report = project.report();
+  if (!report.Results.empty()) {
+    report.ClearResults();
+    project.observer().outputCleared();
+    project.observer().fileLabel("");
+    project.observer().resultsLabel("");
+  }
+  project.StopRequested = false;
+
+  const auto began = std::chrono::steady_clock::now();
+  try {
+    ScanProject(project);
+  } catch (const std::exception& failure) {
+    project.addError(std::string("Error scanning project : ") + failure.what());
+    project.addError("  Error occurred with file : " + project.CurrentFile);
+    if (project.context().prompter) project.context().prompter->showError(failure.what());
+  }
+  project.ScanDone = true;
+  project.report().Counts.RunTime =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
+}
+
+void ScanProject(TProject& project) {
+  if (!(project.RewriteMode && project.ScanDone)) project.report().Reset();
+
+  std::vector<std::string> pendingForms = project.FormFiles;
+  const bool twoPass = isTwoPassRun(project);
+  if (twoPass) CollectGlobals(project, pendingForms);
+  const std::vector<std::string> pendingWeb = project.WebFiles;
+  if (project.SearchMode) GroupProgramFiles(project);
+
+  const auto& hooks = project.context().hooks;
+  for (size_t i = 0; i < project.UnitFiles.size() && !project.StopRequested; ++i) {
+    const std::string file = project.UnitFiles[i];  // the walk may append to the list
+    if (!walkUnit(project, file)) break;
+  }
+
+  if (hooks.afterUnits) hooks.afterUnits(project);
+
+  const bool formsInThisPass =
+      (!twoPass || project.SearchMode) && !project.NamingMode && !project.RenameMode;
+  if (formsInThisPass) {
+    for (const auto& form : pendingForms) {
+      if (hooks.analyseForm) hooks.analyseForm(project, form, true, false);
+      project.report().Step();
+    }
+  }
+  for (const auto& page : pendingWeb) {
+    if (hooks.analysePage) hooks.analysePage(project, page);
+    project.report().Step();
+  }
+}
+
+void CollectGlobals(TProject& project, std::vector<std::string>& pendingForms) {
+  auto& observer = project.observer();
+  const auto& hooks = project.context().hooks;
+  observer.progressHeading("Retrieving globals ... (Pass 1 of 2)");
+  observer.progressMaximum(static_cast<int>(pendingForms.size()) + project.UnitCount +
+                           project.WebCount);
+
+  for (size_t i = 0; i < project.UnitFiles.size(); ++i) {
+    project.CurrentFile = ResolvePath(project.UnitFiles[i]);
+    if (hooks.collectUnit) hooks.collectUnit(project, pendingForms);
+    project.report().Step();
+    if (project.StopRequested) break;
+  }
+
+  if (!project.NamingMode && !project.RenameMode) {
+    for (const auto& form : pendingForms) {
+      if (hooks.analyseForm) hooks.analyseForm(project, form, false, true);
+      project.report().Step();
+    }
+  }
+
+  observer.progressPosition(0);
+  if (hooks.buildCrossUnitCollections) hooks.buildCrossUnitCollections(project);
+  observer.progressHeading("Scanning your project... (Pass 2 of 2)");
+}
+
+}  // namespace sorvik

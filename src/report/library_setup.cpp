@@ -1,0 +1,22 @@
+#include "report/library_setup.h"
+
+#include "project/program_folder.h"
+#include "report/proj_report.h"
+
+namespace sorvik {
+
+std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder) {
+  return makeAppContext(programFolder, Config(programFolder + "config.ini"));
+}
+
+std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Config config) {
+  prepareProgramFolder(programFolder);
+  auto context = std::make_unique<AppContext>();
+  context->programFolder = programFolder;
+  context->config = std::move(config);
+  context->settings = TSettings(context->config, programFolder);
+  context->makeReport = [](TProject& project) { return std::make_unique<TProjReport>(project); };
+  return context;
+}
+
+}  // namespace sorvik

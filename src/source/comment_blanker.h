@@ -1,0 +1,17 @@
+// Blanking comments in Pascal (and, with cStyle, script and style-sheet) text. Comments
+// become blanks so that line numbers and columns never shift.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sorvik {
+
+// Blanks "//" line comments, "(* *)" (cStyle: "/* */") and, unless cStyle, brace
+// comments other than include directives (and, with useIfDefs, the conditional
+// directives); returns the number of comments blanked.
+int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs);
+// Blanks every brace group outside string literals.
+void BlankBraces(std::vector<std::string>& lines);
+
+}  // namespace sorvik

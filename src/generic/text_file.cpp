@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <new>
 #include <random>
 
 namespace sorvik {
@@ -143,18 +144,23 @@ std::optional<std::string> readFileBytes(const std::string& path) {
     return std::nullopt;
   }
   std::string bytes;
-  bytes.resize(static_cast<size_t>(status.st_size));
   size_t filled = 0;
-  while (true) {
-    // The file may have grown since fstat: keep reading into more room until its end.
-    if (filled == bytes.size()) bytes.resize(bytes.size() + 65536);
-    const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return std::nullopt;
+  try {
+    bytes.resize(static_cast<size_t>(status.st_size));
+    while (true) {
+      // The file may have grown since fstat: keep reading into more room until its end.
+      if (filled == bytes.size()) bytes.resize(bytes.size() + 65536);
+      const ssize_t got = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        return std::nullopt;
+      }
+      if (got == 0) break;
+      filled += static_cast<size_t>(got);
     }
-    if (got == 0) break;
-    filled += static_cast<size_t>(got);
+  } catch (const std::bad_alloc&) {
+    // A file larger than the memory at hand is as unreadable as a missing one.
+    return std::nullopt;
   }
   bytes.resize(filled);
   return bytes;

@@ -35,13 +35,6 @@ void AddResult(TProject& project, int kind, int line, const std::string& text, R
     return;
   if (kind == kVariableCaseKind) suggestions.reset();
 
-  if (span.endLine > 0 && span.endCol == 0) {
-    span.endCol = span.endLine;
-    span.endLine = line;
-  } else if (span.endLine == 0 && span.endCol == 0) {
-    span.endLine = line;
-  }
-
   const bool isHint = isHintKind(kind, isWarning);
   const bool unitLevel =
       (owner && owner->ownerKind() == ResultOwner::Kind::Unit) || isDelphiHintRange(kind);
@@ -52,7 +45,14 @@ void AddResult(TProject& project, int kind, int line, const std::string& text, R
 
   if (line >= 0 && !isDelphiHintRange(kind) && mapsLine) line = owner->mapLine(line);
   if (line != -1 && !isDelphiHintRange(kind) && !webLevel) ++line;
-  const std::string lineText = line == -1 ? std::string() : std::to_string(line);
+  // The span's defaults take the line as shown, so that the selection lies on the
+  // result's own line whatever mapping the line went through.
+  if (span.endLine > 0 && span.endCol == 0) {
+    span.endCol = span.endLine;
+    span.endLine = line;
+  } else if (span.endLine == 0 && span.endCol == 0) {
+    span.endLine = line;
+  }
 
   if (oneResultPerLine(project) && line != -1) {
     ReportedLineSet* reported = unitLevel && owner && owner->reportedLines()
@@ -90,7 +90,8 @@ void AddResult(TProject& project, int kind, int line, const std::string& text, R
     AddOutput(project, line, message, std::move(suggestions), lineCount, span, kind);
     return;
   }
-  AddOutput(project, line, lineField + message, std::move(suggestions), 1, span, kind);
+  // Only web page results come without an owner, and they have no line field.
+  AddOutput(project, line, message, std::move(suggestions), 1, span, kind);
 }
 
 TFrontOutput& AddOutput(TProject& project, int line, const std::string& text,

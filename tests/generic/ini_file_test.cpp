@@ -46,8 +46,8 @@ TEST(IniFile, BooleansAreNotZero) {
     bool withTrueFallback, withFalseFallback;
   };
   const std::vector<Case> cases = {
-      {"1", true, true},  {"0", false, false},  {"-1", true, true}, {"2", true, true},
-      {"yes", true, false}, {"", true, false}, {" 0 ", false, false},
+      {"1", true, true},    {"0", false, false}, {"-1", true, true},    {"2", true, true},
+      {"yes", true, false}, {"", true, false},   {" 0 ", false, false},
   };
   for (const Case& c : cases) {
     const IniFile ini = loaded("[S]\nKey=" + c.value + "\n");

@@ -13,7 +13,7 @@ struct CasePair {
 
 TEST(CaseTables, MapLetterPairsBothWays) {
   const std::vector<CasePair> pairs = {
-      {'A', 'a'}, {'Z', 'z'}, {0xC0, 0xE0}, {0xC9, 0xE9}, {0xD6, 0xF6}, {0xD8, 0xF8},
+      {'A', 'a'},   {'Z', 'z'},   {0xC0, 0xE0}, {0xC9, 0xE9}, {0xD6, 0xF6}, {0xD8, 0xF8},
       {0xDE, 0xFE}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8E, 0x9E}, {0x9F, 0xFF},
   };
   for (const CasePair& pair : pairs) {
@@ -29,9 +29,10 @@ TEST(CaseTables, MapLetterPairsBothWays) {
 TEST(CaseTables, LeaveOtherBytesAlone) {
   // The multiplication and division signs, sharp s, micro sign, digits, punctuation and
   // the neighbours of the letter ranges.
-  const std::string others("\xD7\xF7\xDF\xB5\x00"
-                           "0@[`{\x80\xA0",
-                           12);
+  const std::string others(
+      "\xD7\xF7\xDF\xB5\x00"
+      "0@[`{\x80\xA0",
+      12);
   for (char c : others) {
     EXPECT_EQ(upperChar(c), c) << int(c);
     EXPECT_EQ(lowerChar(c), c) << int(c);

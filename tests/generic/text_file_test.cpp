@@ -36,22 +36,22 @@ TEST_P(SplitText, SplitsAndJoinsBackToTheSameBytes) {
 
 INSTANTIATE_TEST_SUITE_P(
     LineEnds, SplitText,
-    testing::Values(
-        SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}, LineEnd::CrLf, false, true},
-        SplitCase{"Lf", "a\n\nb\n", {"a", "", "b"}, LineEnd::Lf, false, true},
-        SplitCase{"Cr", "a\rb\r", {"a", "b"}, LineEnd::Cr, false, true},
-        SplitCase{"NoFinalLineEnd", "a\nb", {"a", "b"}, LineEnd::Lf, false, false},
-        SplitCase{"Bom", "\xEF\xBB\xBFunit A;\r\n", {"unit A;"}, LineEnd::CrLf, true, true},
-        SplitCase{"BomOnly", "\xEF\xBB\xBF", {}, LineEnd::CrLf, true, true},
-        SplitCase{"Empty", "", {}, LineEnd::CrLf, false, true},
-        SplitCase{"OnlyLineEnds", "\r\n\r\n", {"", ""}, LineEnd::CrLf, false, true},
-        SplitCase{"NoLineEnd", "x", {"x"}, LineEnd::CrLf, false, false},
-        SplitCase{"BinaryBytes",
-                  std::string("a\0b\n\xFF\n", 6),
-                  {std::string("a\0b", 3), "\xFF"},
-                  LineEnd::Lf,
-                  false,
-                  true}),
+    testing::Values(SplitCase{"CrLf", "a\r\nb\r\n", {"a", "b"}, LineEnd::CrLf, false, true},
+                    SplitCase{"Lf", "a\n\nb\n", {"a", "", "b"}, LineEnd::Lf, false, true},
+                    SplitCase{"Cr", "a\rb\r", {"a", "b"}, LineEnd::Cr, false, true},
+                    SplitCase{"NoFinalLineEnd", "a\nb", {"a", "b"}, LineEnd::Lf, false, false},
+                    SplitCase{
+                        "Bom", "\xEF\xBB\xBFunit A;\r\n", {"unit A;"}, LineEnd::CrLf, true, true},
+                    SplitCase{"BomOnly", "\xEF\xBB\xBF", {}, LineEnd::CrLf, true, true},
+                    SplitCase{"Empty", "", {}, LineEnd::CrLf, false, true},
+                    SplitCase{"OnlyLineEnds", "\r\n\r\n", {"", ""}, LineEnd::CrLf, false, true},
+                    SplitCase{"NoLineEnd", "x", {"x"}, LineEnd::CrLf, false, false},
+                    SplitCase{"BinaryBytes",
+                              std::string("a\0b\n\xFF\n", 6),
+                              {std::string("a\0b", 3), "\xFF"},
+                              LineEnd::Lf,
+                              false,
+                              true}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 TEST(SplitTextMixed, FirstLineEndDecidesTheStyle) {

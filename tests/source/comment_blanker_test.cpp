@@ -1,0 +1,73 @@
+#include "source/comment_blanker.h"
+
+#include <gtest/gtest.h>
+
+namespace sorvik {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct BlankCase {
+  std::string name;
+  Lines lines;
+  Lines expected;
+  int count;
+  bool useIfDefs = false;
+  bool cStyle = false;
+};
+
+class BlankPascalCommentsTest : public ::testing::TestWithParam<BlankCase> {};
+
+TEST_P(BlankPascalCommentsTest, BlanksCommentsInPlace) {
+  const BlankCase& c = GetParam();
+  Lines lines = c.lines;
+  EXPECT_EQ(BlankPascalComments(lines, c.cStyle, c.useIfDefs), c.count);
+  EXPECT_EQ(lines, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comments, BlankPascalCommentsTest,
+    ::testing::Values(
+        BlankCase{"LineCommentAfterALiteral", {"S := 'a//b'; // note"}, {"S := 'a//b';        "}, 0},
+        BlankCase{"Brace", {"{ a }X"}, {"     X"}, 1},
+        BlankCase{"BlockOverLines", {"A (* b", "c *)D", "(*)x*)"}, {"A     ", "    D", "      "},
+                  2},
+        // Only the brace pass still finds a comment after an unterminated block.
+        BlankCase{"UnterminatedBlockLeavesTheRest",
+                  {"X (* open", "Y := 1; (* z", "{c}"},
+                  {"X (* open", "Y := 1; (* z", "   "},
+                  1},
+        BlankCase{"UnterminatedBraceLeavesTheRest", {"{a} {b", "c"}, {"    {b", "c"}, 1},
+        BlankCase{"BraceOverLines", {"A {b", "c} D"}, {"A   ", "   D"}, 1},
+        BlankCase{"LiteralsHideOpenings", {"S := '{x}(*'; {c}"}, {"S := '{x}(*';    "}, 1},
+        BlankCase{"LiteralStateRestartsOnEveryLine", {"S := 'abc", "{c}X"}, {"S := 'abc", "   X"},
+                  1},
+        BlankCase{"IncludeDirectivesStay",
+                  {"{$I common.inc}", "{$i lower.inc}", "{$INCLUDE 'x.inc'}", "{$IF X}{$R *.res}"},
+                  {"{$I common.inc}", "{$i lower.inc}", "{$INCLUDE 'x.inc'}", "                 "},
+                  2},
+        BlankCase{"ConditionalsBlankedWithoutIfDefs",
+                  {"{$IFDEF X}", "{$ELSE}", "{$ENDIF}"},
+                  {"          ", "       ", "        "},
+                  3},
+        BlankCase{"ConditionalsKeptWithIfDefs",
+                  {"{$IFDEF X}", "{$ifndef Y}{$ELSE}", "{$IFEND}{$ENDIF}", "{$IFOPT R+}", "{c}"},
+                  {"{$IFDEF X}", "{$ifndef Y}{$ELSE}", "{$IFEND}{$ENDIF}", "           ", "   "},
+                  2,
+                  true},
+        BlankCase{"CStyle",
+                  {"a /* {b} */ c {d}", "e /* f", "*/ g // h"},
+                  {"a           c {d}", "e     ", "   g     "},
+                  2,
+                  false,
+                  true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
+  Lines lines = {"{$IFDEF X}A", "'{'{b", "}c", "{open"};
+  BlankBraces(lines);
+  EXPECT_EQ(lines, (Lines{"          A", "'{'  ", " c", "{open"}));
+}
+
+}  // namespace
+}  // namespace sorvik

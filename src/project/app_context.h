@@ -6,6 +6,8 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeindex>
+#include <unordered_map>
 #include <vector>
 
 #include "project/config.h"
@@ -29,6 +31,9 @@ struct ScanHooks {
   std::function<bool(TProject&, bool isProjectFile)> walkUnit;
   // After the units: renames or the project discussion.
   std::function<void(TProject&)> afterUnits;
+  // Pass 1, after the unit's header has loaded: finds, analyses and keeps the unit's
+  // companion form (removing it from `pendingForms`) and counts its objects.
+  std::function<void(TProject&, std::vector<std::string>& pendingForms)> analyseCompanionForm;
   // Reads and analyses one form file (`countObjects`: pass 1 counts its objects).
   std::function<void(TProject&, const std::string& path, bool runChecks, bool countObjects)>
       analyseForm;
@@ -48,6 +53,18 @@ struct AppContext {
   std::function<std::unique_ptr<RunReport>(TProject&)> makeReport;
   RunObserver* observer = nullptr;
   Prompter* prompter = nullptr;
+
+  // A long-lived service that one layer defines and higher layers fill (for example the
+  // analysers the routine builder runs on every routine), made on first use.
+  template <class T>
+  T& service() {
+    auto& slot = services_[std::type_index(typeid(T))];
+    if (!slot) slot = std::make_shared<T>();
+    return *static_cast<T*>(slot.get());
+  }
+
+ private:
+  std::unordered_map<std::type_index, std::shared_ptr<void>> services_;
 };
 
 }  // namespace sorvik

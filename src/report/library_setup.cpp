@@ -16,6 +16,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   context->config = std::move(config);
   context->settings = TSettings(context->config, programFolder);
   context->makeReport = [](TProject& project) { return std::make_unique<TProjReport>(project); };
+  // Each layer attaches its analysers here, lower layers first.
   return context;
 }
 

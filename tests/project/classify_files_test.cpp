@@ -13,6 +13,8 @@ struct ClassifyCase {
   std::vector<std::string> expected;
 };
 
+void PrintTo(const ClassifyCase& c, std::ostream* out) { *out << c.name; }
+
 class ClassifyFilesTest : public ProjectFilesTest,
                           public ::testing::WithParamInterface<ClassifyCase> {};
 

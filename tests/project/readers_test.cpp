@@ -23,6 +23,8 @@ struct ReaderCase {
   int64_t comments = 0;
 };
 
+void PrintTo(const ReaderCase& c, std::ostream* out) { *out << c.name; }
+
 class ReaderTest : public ProjectFilesTest, public ::testing::WithParamInterface<ReaderCase> {};
 
 TEST_P(ReaderTest, OpensTheFilesTheProjectNames) {
@@ -43,9 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "P.dpr",
                    "program P;\r\nuses Forms,\r\n  Unit1 in 'Unit1.pas' {Form1};\r\nbegin\r\nend.",
                    {{"Unit1.pas"}},
-                   {}},
+                   {},
+                   1},
         ReaderCase{"UnitWithItsForm", "P.dpr", kUnit1Program, {{"Unit1.pas"}, {"Unit1.dfm"}},
-                   {"unit Unit1.pas", "form Unit1.dfm"}},
+                   {"unit Unit1.pas", "form Unit1.dfm"}, 1},
         ReaderCase{"WindowsPathsInAnotherCase",
                    "proj/P.dpr",
                    "uses\n  Unit1 in 'Unit1.pas',\n  Util in '..\\Common\\Util.pas',\n"
@@ -67,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "package Pack;\r\n\r\nrequires\r\n  rtl,\r\n  vcl;\r\n\r\ncontains\r\n"
                    "  PackUnit in 'PackUnit.pas',\r\n  Other in 'lib\\Other.pas';\r\n\r\nend.\r\n",
                    {{"PackUnit.pas"}, {"lib/Other.pas"}, {"lib/Other.nfm"}},
-                   {"unit PackUnit.pas", "unit lib/Other.pas", "form lib/Other.nfm"}},
+                   {"unit lib/Other.pas", "unit PackUnit.pas", "form lib/Other.nfm"}},
         ReaderCase{"GroupReadsItsFirstProgram",
                    "G.bpg",
                    "PROJECTS = P1.exe P2.exe\r\ndefault: $(PROJECTS)\r\n\r\n"
@@ -76,7 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"sub/P2.dpr", "uses\n  B in 'B.pas';\nbegin\nend."},
                     {"Unit1.pas"},
                     {"sub/B.pas"}},
-                   {"unit Unit1.pas"}},
+                   {"unit Unit1.pas"},
+                   1},
         ReaderCase{"GroupWithAMissingProgram", "G.bpg", "Gone.exe: Gone.dpr\r\n", {}, {}},
         ReaderCase{"CppBuilderProjectYieldsItsForms",
                    "P.bpr",
@@ -162,6 +166,8 @@ struct IdeCase {
   std::vector<std::string> expected;
   bool error;
 };
+
+void PrintTo(const IdeCase& c, std::ostream* out) { *out << c.name; }
 
 class IdeProjectTest : public ProjectFilesTest, public ::testing::WithParamInterface<IdeCase> {};
 

@@ -96,6 +96,8 @@ struct FailingSolution {
   std::string content;
 };
 
+void PrintTo(const FailingSolution& c, std::ostream* out) { *out << c.name; }
+
 class FailingSolutionTest : public SolutionReaderTest,
                             public ::testing::WithParamInterface<FailingSolution> {};
 

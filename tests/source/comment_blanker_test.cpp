@@ -16,6 +16,8 @@ struct BlankCase {
   bool cStyle = false;
 };
 
+void PrintTo(const BlankCase& c, std::ostream* out) { *out << c.name; }
+
 class BlankPascalCommentsTest : public ::testing::TestWithParam<BlankCase> {};
 
 TEST_P(BlankPascalCommentsTest, BlanksCommentsInPlace) {

@@ -1,0 +1,61 @@
+// One command's run on a terminal: the options every command takes, the context with
+// its prompter and observer, and the exit status.
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/cli_prompter.h"
+#include "cli/interrupt.h"
+#include "cli/output.h"
+#include "project/app_context.h"
+
+namespace sorvik {
+
+class TProject;
+
+// Exit status: 0 the run completed; 1 --fail-on found a result of that severity; 2 a
+// usage error or nothing open; 3 a change was refused.
+enum ExitStatus { kExitOk = 0, kExitFailOn = 1, kExitUsage = 2, kExitRefused = 3 };
+
+struct GlobalOptions {
+  std::string configDir;
+  std::vector<std::string> sets;
+  std::string format = "text";
+  std::string failOn;
+  bool yes = false;
+};
+
+class Session {
+ public:
+  // `changesFiles`: the command writes the user's files, so its questions need --yes.
+  Session(const GlobalOptions& options, bool changesFiles);
+
+  // Builds the context; false (message on stderr) when an override is malformed.
+  bool start();
+  // Opens a project; null (message on stderr) when nothing is open afterwards.
+  std::unique_ptr<TProject> open(const std::string& path);
+
+  AppContext& context() { return *context_; }
+  OutputFormat format() const;
+  int exitStatus(const TProject& project) const;
+
+ private:
+  const GlobalOptions& options_;
+  CliPrompter prompter_;
+  InterruptObserver observer_;
+  std::unique_ptr<AppContext> context_;
+};
+
+// Every command adds itself to the parser; its callback sets `status`.
+struct CommandSetup {
+  CLI::App& app;
+  const GlobalOptions& options;
+  int& status;
+};
+
+void addProjectCommands(CommandSetup& setup);  // files, scan
+
+}  // namespace sorvik

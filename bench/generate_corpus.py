@@ -59,18 +59,19 @@ PARAM_NAMES = {
 }
 LOOP_NAMES = ["I", "J", "K"]
 
-# Form components: Pascal type, dfm properties, the typed properties that code
-# may read and assign, and whether the component can hold others.
+# Form components: name stem, name prefix, heights the designer gives them,
+# the typed properties that code reads and assigns, and whether the component
+# holds others.
 COMPONENTS = {
-    "TButton": ("Button", "btn", {"Caption": STR, "Enabled": BOOL}, False),
-    "TLabel": ("Label", "lbl", {"Caption": STR, "Visible": BOOL}, False),
-    "TEdit": ("Edit", "edt", {"Text": STR, "ReadOnly": BOOL}, False),
-    "TCheckBox": ("CheckBox", "chk", {"Checked": BOOL, "Caption": STR}, False),
-    "TComboBox": ("ComboBox", "cbo", {"Text": STR, "ItemIndex": INT}, False),
-    "TListBox": ("ListBox", "lst", {"ItemIndex": INT}, False),
-    "TMemo": ("Memo", "mem", {"Text": STR}, False),
-    "TPanel": ("Panel", "pnl", {"Caption": STR, "Visible": BOOL}, True),
-    "TGroupBox": ("GroupBox", "grp", {"Caption": STR, "Enabled": BOOL}, True),
+    "TButton": ("Button", "btn", (25,), {"Caption": STR, "Enabled": BOOL}, False),
+    "TLabel": ("Label", "lbl", (13,), {"Caption": STR, "Visible": BOOL}, False),
+    "TEdit": ("Edit", "edt", (21,), {"Text": STR, "ReadOnly": BOOL}, False),
+    "TCheckBox": ("CheckBox", "chk", (17,), {"Checked": BOOL, "Caption": STR}, False),
+    "TComboBox": ("ComboBox", "cbo", (21,), {"Text": STR, "ItemIndex": INT}, False),
+    "TListBox": ("ListBox", "lst", (97, 145), {"ItemIndex": INT}, False),
+    "TMemo": ("Memo", "mem", (89, 121), {"Text": STR}, False),
+    "TPanel": ("Panel", "pnl", (41, 97, 185), {"Caption": STR, "Visible": BOOL}, True),
+    "TGroupBox": ("GroupBox", "grp", (105, 145, 185), {"Caption": STR, "Enabled": BOOL}, True),
 }
 CONTAINERS = ["TPanel", "TGroupBox"]
 CONTROLS = ["TButton", "TLabel", "TEdit", "TCheckBox", "TComboBox", "TListBox", "TMemo",
@@ -474,7 +475,13 @@ class Routine:
         return Callee(self.name, [(m, t) for m, t, _ in self.params], self.result)
 
     def declaration(self):
+        """The heading inside the class or the interface."""
         return heading(self.kind, self.name, self.params, self.result, self.tail)
+
+    def heading(self):
+        """The heading of the implementation."""
+        qualified = self.owner + "." + self.name if self.owner else self.name
+        return heading(self.kind, qualified, self.params, self.result)
 
 
 def write_routine(rng, routine, callees, fields, form_unit, length):
@@ -483,7 +490,7 @@ def write_routine(rng, routine, callees, fields, form_unit, length):
     for name, type_, assignable in fields:
         scope.add(name, type_, assignable, variable=name.startswith("F"))
     for modifier, type_, name in routine.params:
-        if type_ in scope.readable:  # not Sender
+        if type_ in scope.readable:  # an event's Sender is not used
             scope.add(name, type_, modifier != "const" and type_ != LIST)
     own_callees = {k: list(v) for k, v in callees.items()}
     pre = []
@@ -514,16 +521,11 @@ def write_routine(rng, routine, callees, fields, form_unit, length):
     if routine.result:
         scope.add("Result", routine.result, True)
         body.append("  Result := " + writer.literal(routine.result) + ";")
-    if routine.kind == "constructor":
-        body.append("  inherited Create;")
     budget = max(length - len(pre) - len(nested) - 6, 2)
     body += writer.block(budget, "  ")
     if routine.result:
         body.append("  Result := " + writer.expr(routine.result) + ";")
-    if routine.kind == "destructor":
-        body.append("  inherited Destroy;")
-    qualified = routine.owner + "." + routine.name if routine.owner else routine.name
-    lines = [heading(routine.kind, qualified, routine.params, routine.result)]
+    lines = [routine.heading()]
     if scope.locals:
         lines.append("var")
         by_type = {}
@@ -536,7 +538,7 @@ def write_routine(rng, routine, callees, fields, form_unit, length):
 
 
 def routine_length(rng):
-    return rng.choice([5, 6, 8, 10, 12, 14, 16, 20, 24, 30, 36, 44, 52, 60])
+    return rng.choice([6, 8, 10, 12, 14, 16, 20, 24, 30, 36, 42, 48])
 
 
 class Form:
@@ -546,7 +548,7 @@ class Form:
         self.rng = rng
         self.counts = {}
         self.fields = []  # (name, type)
-        self.events = []  # handler names
+        self.events = ["FormCreate"]  # handler names
         self.props = []  # (expression, type) usable in code
         self.lines = ["object " + form_name + ": " + class_name]
         width, height = rng.choice([(640, 480), (800, 600), (520, 360), (720, 540)])
@@ -559,84 +561,103 @@ class Form:
                        "  Font.Style = []", "  OldCreateOrder = False",
                        "  Position = poScreenCenter", "  OnCreate = FormCreate",
                        "  PixelsPerInch = 96", "  TextHeight = 13"]
-        self.events.append("FormCreate")
         for _ in range(rng.randint(2, 4)):
-            self.component(rng.choice(CONTAINERS), "  ", width - 16, 1)
+            self.component(rng.choice(CONTAINERS), "  ", width - 8, 1)
         for _ in range(rng.randint(0, 2)):
-            self.data_components()
+            self.data_components(width)
         self.lines.append("end")
 
-    def name_for(self, type_):
-        base, prefix, _, _ = COMPONENTS[type_]
+    def name_for(self, type_, stem, prefix):
         number = self.counts.get(type_, 0) + 1
         self.counts[type_] = number
         if self.rng.random() < 0.4:
-            return base + str(number)
+            return stem + str(number)
         return prefix + self.rng.choice(NOUNS) + str(number)
 
-    def component(self, type_, ind, width, depth):
+    def component(self, type_, ind, room, depth):
+        """Writes a component that fits into `room` pixels of its parent."""
         r = self.rng
-        base, _, props, container = COMPONENTS[type_]
-        name = self.name_for(type_)
+        stem, prefix, heights, props, container = COMPONENTS[type_]
+        name = self.name_for(type_, stem, prefix)
         self.fields.append((name, type_))
-        for prop, ptype in props.items():
-            self.props.append((name + "." + prop, ptype))
-        inner = ind + "  "
+        self.props += [(name + "." + prop, ptype) for prop, ptype in props.items()]
+        width = min(room - 16, r.choice([75, 97, 121, 185, 240, 320]))
         lines = ["object " + name + ": " + type_,
-                 "  Left = " + str(r.randint(0, 400)), "  Top = " + str(r.randint(0, 300)),
-                 "  Width = " + str(min(width, r.choice([75, 97, 121, 185, 240]))),
-                 "  Height = " + str(r.choice([13, 21, 25, 41, 97, 145]))]
-        caption = name if name[-1].isdigit() and r.random() < 0.5 else sentence(r)
+                 "  Left = " + str(r.randint(8, max(8, room - width - 8))),
+                 "  Top = " + str(r.randint(8, 300)),
+                 "  Width = " + str(width), "  Height = " + str(r.choice(heights))]
         if "Caption" in props:
+            # The designer's default caption is left in place now and then.
+            caption = name if name[-1].isdigit() and r.random() < 0.5 else sentence(r)
             lines.append("  Caption = '" + caption + "'")
         if type_ == "TEdit":
             lines.append("  Text = ''")
         if type_ in ("TComboBox", "TListBox", "TMemo"):
-            key = "Lines.Strings" if type_ == "TMemo" else "Items.Strings"
-            lines.append("  " + key + " = (")
+            lines.append("  " + ("Lines" if type_ == "TMemo" else "Items") + ".Strings = (")
             items = ["    '" + r.choice(WORDS) + " " + str(i) + "'" for i in range(r.randint(2, 6))]
             items[-1] += ")"
             lines += items
+        if r.random() < 0.1:
+            lines += ["  Font.Charset = DEFAULT_CHARSET", "  Font.Color = clNavy",
+                      "  Font.Height = -13", "  Font.Name = 'Arial'", "  Font.Style = [fsBold]",
+                      "  ParentFont = False"]
         if r.random() < 0.25:
-            lines += ["  Hint = '" + sentence(r) + "'", "  ShowHint = " + r.choice(["True", "False"])]
+            lines += ["  Hint = '" + sentence(r) + "'",
+                      "  ShowHint = " + r.choice(["True", "False"])]
         if r.random() < 0.08:
             lines.append("  Tag = 0")
-        if type_ == "TButton":
-            handler = name + "Click"
-            lines.append("  OnClick = " + handler)
-            self.events.append(handler)
         if type_ != "TLabel":
             lines.append("  TabOrder = " + str(r.randint(0, 9)))
+        if type_ == "TButton":
+            self.events.append(name + "Click")
+            lines.append("  OnClick = " + name + "Click")
         self.lines += [ind + line for line in lines]
-        if container:
-            children = r.randint(2, 6) if depth < 3 else 0
-            for _ in range(children):
+        if container and depth < 3:
+            for _ in range(r.randint(2, 6)):
                 child = r.choice(CONTROLS + (CONTAINERS if depth < 2 else []))
-                self.component(child, inner, width - 16, depth + 1)
+                self.component(child, ind + "  ", width, depth + 1)
         self.lines.append(ind + "end")
 
-    def data_components(self):
+    def data_components(self, room):
+        """A table, its data source (now and then without its dataset) and a
+        grid with columns."""
         r = self.rng
         number = self.counts.get("data", 0) + 1
         self.counts["data"] = number
-        table, source = "tbl" + r.choice(NOUNS) + str(number), "ds" + r.choice(NOUNS) + str(number)
-        self.fields += [(table, "TTable"), (source, "TDataSource")]
-        self.lines += ["  object " + table + ": TTable",
+        noun = r.choice(NOUNS)
+        table, source, grid = "tbl" + noun + str(number), "ds" + noun + str(number), \
+            "grd" + noun + str(number)
+        self.fields += [(table, "TTable"), (source, "TDataSource"), (grid, "TDBGrid")]
+        self.lines += ["  object " + grid + ": TDBGrid", "    Left = 8",
+                       "    Top = " + str(r.randint(8, 300)),
+                       "    Width = " + str(room - 16), "    Height = 120",
+                       "    DataSource = " + source, "    TabOrder = " + str(r.randint(0, 9)),
+                       "    Columns = <"]
+        for column in range(r.randint(2, 5)):
+            field = r.choice(WORDS)
+            self.lines += ([] if column == 0 else ["      end"]) + [
+                "      item", "        FieldName = '" + field.upper() + "'",
+                "        Title.Caption = '" + field.capitalize() + "'",
+                "        Width = " + str(r.choice([64, 80, 120, 200]))]
+        self.lines += ["      end>", "  end",
+                       "  object " + table + ": TTable",
                        "    Active = " + r.choice(["True", "False", "False"]),
                        "    DatabaseName = 'DATA'",
-                       "    TableName = '" + r.choice(NOUNS).upper() + "S.DB'",
-                       "    Left = " + str(r.randint(8, 300)), "    Top = " + str(r.randint(8, 300)),
-                       "  end",
-                       "  object " + source + ": TDataSource"]
+                       "    TableName = '" + noun.upper() + "S.DB'"]
+        self.lines += self.place() + ["  end", "  object " + source + ": TDataSource"]
         if r.random() < 0.8:
             self.lines.append("    DataSet = " + table)
-        self.lines += ["    Left = " + str(r.randint(8, 300)), "    Top = " + str(r.randint(8, 300)),
-                       "  end"]
+        self.lines += self.place() + ["  end"]
+
+    def place(self):
+        """Where the designer put a non-visual component."""
+        return ["    Left = " + str(self.rng.randint(8, 300)),
+                "    Top = " + str(self.rng.randint(8, 300))]
 
 
-FORM_USES = ("Windows, Messages, SysUtils, Classes, Math, Graphics, Controls, Forms, "
-             "Dialogs, StdCtrls, ExtCtrls, DB, DBTables")
-PLAIN_USES = "SysUtils, Classes, Math"
+FORM_USES = ["  Windows, Messages, SysUtils, Classes, Math, Graphics, Controls, Forms, Dialogs,",
+             "  StdCtrls, ExtCtrls, Grids, DBGrids, DB, DBTables;"]
+PLAIN_USES = ["  SysUtils, Classes, Math;"]
 
 
 def write_unit(rng, index, name, target, exported, with_form):
@@ -647,7 +668,7 @@ def write_unit(rng, index, name, target, exported, with_form):
     """
     noun = rng.choice(NOUNS)
     data_class = "T" + noun + rng.choice(CLASS_ROLES) + str(index)
-    used = rng.sample(sorted(exported), min(len(exported), rng.randint(0, 3))) if exported else []
+    used = rng.sample(list(exported), min(len(exported), rng.randint(0, 3)))
     callees = {}
     for unit in used:
         for callee in exported[unit]:
@@ -664,25 +685,24 @@ def write_unit(rng, index, name, target, exported, with_form):
               ("FItems", LIST)]
     data_fields = [(n, t, True) for n, t in fields]
     data_fields += [("Count", INT, False), ("Name", STR, True), ("Value", DBL, True)]
+    setter = Routine("procedure", "SetName", [("const", STR, "AValue")], None, data_class)
+    setter.lines = [setter.heading(), "begin", "  if AValue <> FName then", "  begin",
+                    "    FName := AValue;", "    FActive := True;", "  end;", "end;"]
+    getter = Routine("function", "GetCount", [], INT, data_class)
+    getter.lines = [getter.heading(), "begin", "  Result := FItems.Count + FCount;", "end;"]
     constructor = Routine("constructor", "Create", [], None, data_class)
-    constructor.lines = ["constructor " + data_class + ".Create;", "begin",
-                         "  inherited Create;", "  FItems := TStringList.Create;",
+    constructor.lines = [constructor.heading(), "begin", "  inherited Create;",
+                         "  FItems := TStringList.Create;",
                          "  FName := '" + rng.choice(WORDS) + "';", "end;"]
     destructor = Routine("destructor", "Destroy", [], None, data_class, " override;")
-    destructor.lines = ["destructor " + data_class + ".Destroy;", "begin",
-                        "  FItems.Free;", "  inherited Destroy;", "end;"]
-    setter = Routine("procedure", "SetName", [("const", STR, "AValue")], None, data_class)
-    setter.lines = ["procedure " + data_class + ".SetName(const AValue: string);", "begin",
-                    "  if AValue <> FName then", "  begin", "    FName := AValue;",
-                    "    FActive := True;", "  end;", "end;"]
-    getter = Routine("function", "GetCount", [], INT, data_class)
-    getter.lines = ["function " + data_class + ".GetCount: Integer;", "begin",
-                    "  Result := FItems.Count + FCount;", "end;"]
-    methods = [constructor, destructor, setter, getter]
+    destructor.lines = [destructor.heading(), "begin", "  FItems.Free;",
+                        "  inherited Destroy;", "end;"]
+    private_methods = [setter, getter]
+    methods = [constructor, destructor]
     form_methods = []
     globals_ = []
     own = []
-    written = 60 + (40 if form else 0) + sum(len(m.lines) for m in methods)
+    written = 80 + (40 if form else 0)
     if form:
         for event in form.events:
             routine = Routine("procedure", event, [("", "TObject", "Sender")], None, form_class)
@@ -726,13 +746,11 @@ def write_unit(rng, index, name, target, exported, with_form):
 
     lines = ["unit " + name + ";", "",
              "{ " + sentence(rng) + ".", "  " + sentence(rng) + ". }", "",
-             "interface", "", "uses", "  " + (FORM_USES if form else PLAIN_USES) + ";", "",
-             "type"]
+             "interface", "", "uses"] + (FORM_USES if form else PLAIN_USES) + ["", "type"]
     lines += ["  " + data_class + " = class(TObject)", "  private"]
     lines += ["    " + n + ": " + t + ";" for n, t in fields]
-    lines += ["    " + setter.declaration(), "    " + getter.declaration(), "  public",
-              "    constructor Create;", "    destructor Destroy; override;"]
-    lines += ["    " + m.declaration() for m in methods[4:]]
+    lines += ["    " + m.declaration() for m in private_methods]
+    lines += ["  public"] + ["    " + m.declaration() for m in methods]
     lines += ["    property Count: Integer read GetCount;",
               "    property Name: string read FName write SetName;",
               "    property Value: Double read FValue write FValue;",
@@ -750,7 +768,7 @@ def write_unit(rng, index, name, target, exported, with_form):
         lines += ["uses", "  " + ", ".join(used) + ";", ""]
     if form:
         lines += ["{$R *.dfm}", ""]
-    for routine in methods + form_methods + globals_:
+    for routine in private_methods + methods + form_methods + globals_:
         if rng.random() < 0.15:
             lines.append("(* " + sentence(rng) + " *)")
         elif rng.random() < 0.1:

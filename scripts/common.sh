@@ -1,0 +1,29 @@
+# shellcheck shell=bash disable=SC2034
+# Sourced by the scripts in this folder: the Debian packages that the build and the tests
+# need, and their installation.
+
+BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g-dev libpcre2-dev
+  libpugixml-dev libfreetype-dev libfontconfig-dev fonts-liberation libhunspell-dev
+  hunspell-en-us wamerican libcli11-dev nlohmann-json3-dev)
+# libclang-rt-dev holds libFuzzer, which clang only recommends.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev)
+
+# Installs those of the given packages that are not installed yet; does nothing, and
+# needs no network, when all of them are.
+install_missing() {
+  local package status
+  local missing=()
+  for package in "$@"; do
+    status="$(dpkg -s "$package" 2>/dev/null || true)"
+    [[ "$status" == *"Status: install ok installed"* ]] || missing+=("$package")
+  done
+  ((${#missing[@]})) || return 0
+  echo "== installing ${missing[*]}" >&2
+  local sudo=()
+  ((EUID == 0)) || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+jobs="$(nproc)"

@@ -6,7 +6,11 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config zlib1g-dev libpcre2
   libpugixml-dev libfreetype-dev libfontconfig-dev fonts-liberation libhunspell-dev
   hunspell-en-us wamerican libcli11-dev nlohmann-json3-dev)
 # libclang-rt-dev holds libFuzzer, which clang only recommends.
-TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev)
+# mingw-w64 and Free Pascal build the executables and binary forms that the form readers'
+# tests read; Qt, QScintilla and xvfb build and test the desktop window.
+TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev mingw-w64
+  fp-compiler fp-units-rtl
+  qt6-base-dev libqscintilla2-qt6-dev xvfb)
 
 # Installs those of the given packages that are not installed yet; does nothing, and
 # needs no network, when all of them are.

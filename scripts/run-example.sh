@@ -4,7 +4,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# shellcheck source=scripts/common.sh
+# shellcheck source-path=SCRIPTDIR source=common.sh
 source "$root/scripts/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}"

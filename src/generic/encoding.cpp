@@ -25,38 +25,51 @@ void appendCodePoint(std::string& out, uint32_t code) {
   }
 }
 
+// Decodes the sequence at `i`; its length, or 0 when the bytes there are not valid UTF-8.
+size_t decodeUtf8(std::string_view text, size_t i, uint32_t& code) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  size_t length = 0;
+  if (lead < 0x80) {
+    code = lead;
+    return 1;
+  } else if ((lead & 0xE0) == 0xC0) {
+    length = 2;
+    code = lead & 0x1F;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3;
+    code = lead & 0x0F;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4;
+    code = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + length > text.size()) return 0;
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = (code << 6) | (next & 0x3F);
+  }
+  const uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  return length;
+}
+
+// The Windows-1252 byte of a code point, or "?".
+char windows1252Byte(uint32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+  for (uint32_t i = 0; i < 32; ++i)
+    if (kHighControls[i] == code) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
 }  // namespace
 
 bool isValidUtf8(std::string_view text) {
-  size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    size_t length = 0;
-    uint32_t code = 0;
-    if (lead < 0x80) {
-      ++i;
-      continue;
-    } else if ((lead & 0xE0) == 0xC0) {
-      length = 2;
-      code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-      length = 3;
-      code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-      length = 4;
-      code = lead & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    const uint32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < smallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-      return false;
+  uint32_t code = 0;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = decodeUtf8(text, i, code);
+    if (length == 0) return false;
     i += length;
   }
   return true;
@@ -64,6 +77,10 @@ bool isValidUtf8(std::string_view text) {
 
 std::string toUtf8(std::string_view text) {
   if (isValidUtf8(text)) return std::string(text);
+  return windows1252ToUtf8(text);
+}
+
+std::string windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() * 2);
   for (char c : text) {
@@ -72,6 +89,22 @@ std::string toUtf8(std::string_view text) {
       appendCodePoint(out, kHighControls[byte - 0x80]);
     else
       appendCodePoint(out, byte);
+  }
+  return out;
+}
+
+std::string utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  uint32_t code = 0;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = decodeUtf8(text, i, code);
+    if (length == 0) {
+      out += text[i++];
+      continue;
+    }
+    out += windows1252Byte(code);
+    i += length;
   }
   return out;
 }

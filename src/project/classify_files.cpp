@@ -1,9 +1,10 @@
 // Turning the files a project names into its units, forms and web pages.
-#include <algorithm>
+#include <map>
 #include <unordered_set>
 
 #include "generic/paths.h"
 #include "generic/strings.h"
+#include "project/file_lookup.h"
 #include "project/project.h"
 #include "project/project_entries.h"
 #include "project/project_files.h"
@@ -19,34 +20,28 @@ std::string classifyingExtension(std::string_view path) {
   return last.starts_with('.') ? last : "." + last;
 }
 
-// The existing files of `files` as they are on disk, sorted without regard to case and
-// each once.
-std::vector<std::string> existingFiles(const std::vector<std::string>& files) {
-  std::vector<std::string> existing;
-  existing.reserve(files.size());
+// The existing files of `files` as they are on disk, each once, keyed by the upper-cased
+// path: the keys order the files as a case-insensitive sort does.
+std::map<std::string, std::string> existingFiles(FileLookup& lookup,
+                                                 const std::vector<std::string>& files) {
+  std::unordered_set<std::string> seen;
+  std::map<std::string, std::string> existing;
   for (const std::string& file : files) {
-    if (std::string onDisk = existingFile(file); !onDisk.empty()) {
-      existing.push_back(std::move(onDisk));
+    if (!seen.insert(upperCase(file)).second) continue;
+    if (std::string onDisk = lookup.existingFile(file); !onDisk.empty()) {
+      existing.try_emplace(upperCase(onDisk), std::move(onDisk));
     }
   }
-  std::stable_sort(
-      existing.begin(), existing.end(),
-      [](const std::string& a, const std::string& b) { return compareText(a, b) < 0; });
-  const auto duplicates = std::unique(existing.begin(), existing.end(),
-                                      [](const auto& a, const auto& b) { return sameText(a, b); });
-  existing.erase(duplicates, existing.end());
   return existing;
 }
 
 }  // namespace
 
 void ClassifyFiles(TProject& project, std::vector<std::string>& files) {
-  const std::vector<std::string> entries = existingFiles(files);
+  FileLookup lookup;
+  const std::map<std::string, std::string> entries = existingFiles(lookup, files);
   files.clear();
   files.shrink_to_fit();
-  // Companions are only looked for beside a unit when the project did not name them.
-  std::unordered_set<std::string> named;
-  for (const std::string& entry : entries) named.insert(upperCase(entry));
 
   UniquePathList units(project.UnitFiles);
   UniquePathList forms(project.FormFiles);
@@ -58,7 +53,7 @@ void ClassifyFiles(TProject& project, std::vector<std::string>& files) {
   const Companion companions[] = {
       {"DFM", forms}, {"ASPX", pages}, {"HTML", pages}, {"HTM", pages}, {"NFM", forms}};
 
-  for (const std::string& entry : entries) {
+  for (const auto& [key, entry] : entries) {
     const std::string extension = classifyingExtension(entry);
     if (extension == ".DFM" || extension == ".NFM") {
       forms.add(entry);
@@ -69,8 +64,11 @@ void ClassifyFiles(TProject& project, std::vector<std::string>& files) {
       const std::string stem = entry.substr(0, entry.size() - 3);
       for (const Companion& companion : companions) {
         const std::string candidate = stem + companion.extension;
-        if (named.contains(upperCase(candidate)) || companion.target.contains(candidate)) continue;
-        const std::string onDisk = existingFile(candidate);
+        // Companions are only looked for beside a unit when the project did not name them.
+        if (entries.contains(upperCase(candidate)) || companion.target.contains(candidate)) {
+          continue;
+        }
+        const std::string onDisk = lookup.existingFile(candidate);
         if (onDisk.empty()) continue;
         companion.target.add(onDisk);
         break;

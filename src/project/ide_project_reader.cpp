@@ -6,6 +6,7 @@
 #include "generic/strings.h"
 #include "generic/text_file.h"
 #include "project/app_context.h"
+#include "project/file_lookup.h"
 #include "project/project.h"
 #include "project/project_entries.h"
 #include "project/project_files.h"
@@ -43,10 +44,11 @@ bool ReadIdeProject(TProject& project, const std::string& path, std::vector<std:
   const std::optional<std::vector<std::string>> lines = readLines(findExistingPath(path));
   if (!lines) return false;
   bool programRead = false;
+  FileLookup lookup;
   for (const std::string& line : *lines) {
     const std::optional<std::string> name = mainSourceName(line);
     if (name && endsWithText(*name, ".dpr")) {
-      programRead = ReadProgram(project, namedFilePath(path, *name), files);
+      programRead = ReadProgram(project, namedFilePath(lookup, path, *name), files);
       break;
     }
   }
@@ -65,6 +67,7 @@ bool ReadCppProject(const std::string& path, std::vector<std::string>& files) {
   constexpr std::string_view kFileTag = "<file filename=\"";
   enum class Place { BeforeProject, BeforeFileList, InFileList } place = Place::BeforeProject;
   UniquePathList list(files);
+  FileLookup lookup;
   for (const std::string& line : *lines) {
     const std::string_view text = trimView(line);
     const std::string lower = lowerCase(text);
@@ -77,9 +80,9 @@ bool ReadCppProject(const std::string& path, std::vector<std::string>& files) {
       break;
     } else if (startsWith(lower, kFileTag)) {
       const std::string name = elementText(text, lower, kFileTag.size(), "\"");
-      const std::string file = namedFilePath(path, name);
+      const std::string file = namedFilePath(lookup, path, name);
       // C++ sources are no units; what such a project yields are their forms.
-      if (fileExists(file)) addSourceWithForms(list, file);
+      if (!lookup.existingFile(file).empty()) addSourceWithForms(list, file);
     }
   }
   return true;

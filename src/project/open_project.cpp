@@ -19,18 +19,22 @@ std::unique_ptr<TProject> OpenProjectFile(AppContext& context, const std::string
   }
   auto project = std::make_unique<TProject>(context, onDisk);
 
-  if (context.config.readBool("General", "Disclaimer", true)) {
-    if (!context.prompter) return nullptr;
-    const auto answer = context.prompter->askDisclaimer();
-    if (!answer.accepted) return nullptr;
-    if (answer.dontShowAgain) context.config.writeBool("General", "Disclaimer", false);
-  }
+  if (!acceptDisclaimer(context)) return nullptr;
 
   std::vector<std::string> files;
   const bool read = ReadProjectFile(*project, onDisk, files);
   ClassifyFiles(*project, files);
   if (!read) return nullptr;
   return project;
+}
+
+bool acceptDisclaimer(AppContext& context) {
+  if (!context.config.readBool("General", "Disclaimer", true)) return true;
+  if (!context.prompter) return false;
+  const auto answer = context.prompter->askDisclaimer();
+  if (!answer.accepted) return false;
+  if (answer.dontShowAgain) context.config.writeBool("General", "Disclaimer", false);
+  return true;
 }
 
 }  // namespace sorvik

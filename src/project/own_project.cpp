@@ -1,7 +1,7 @@
 // sorvik's own project file (".svk"): [Files] File0, File1, ... each a full path.
 #include "generic/ini_file.h"
 #include "generic/paths.h"
-#include "project/project_entries.h"
+#include "project/file_lookup.h"
 #include "project/project_files.h"
 
 namespace sorvik {
@@ -17,7 +17,7 @@ std::string fileKey(size_t n) {
 }  // namespace
 
 bool ReadOwnProject(const std::string& path, std::vector<std::string>& files) {
-  const std::string onDisk = existingFile(path);
+  const std::string onDisk = FileLookup().existingFile(path);
   if (onDisk.empty()) return false;
   const IniFile ini(onDisk);
   // The numbering ends at the first missing or empty key.

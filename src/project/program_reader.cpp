@@ -4,6 +4,7 @@
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "generic/text_file.h"
+#include "project/file_lookup.h"
 #include "project/project.h"
 #include "project/project_entries.h"
 #include "project/project_files.h"
@@ -34,14 +35,15 @@ std::optional<std::vector<std::string>> readBlankedSource(TProject& project,
 
 // The program a line of a group names ("Project1.exe: Project1.dpr"), or nothing when
 // the line names none.
-std::optional<std::string> groupProgramPath(const std::string& groupPath, std::string_view line) {
+std::optional<std::string> groupProgramPath(FileLookup& lookup, const std::string& groupPath,
+                                            std::string_view line) {
   const std::string text = lowerCase(trimView(line));
   if (!endsWith(text, ".dpr")) return std::nullopt;
   const size_t colon = text.find(':');
   const std::string_view name = colon == std::string::npos
                                     ? std::string_view(text)
                                     : std::string_view(text).substr(colon + 1);
-  return namedFilePath(groupPath, trimView(name));
+  return namedFilePath(lookup, groupPath, trimView(name));
 }
 
 }  // namespace
@@ -96,8 +98,9 @@ bool ReadGroup(TProject& project, const std::string& path, std::vector<std::stri
   const std::optional<std::vector<std::string>> lines = readLines(findExistingPath(path));
   if (!lines) return false;
   // Only the first program of the group is read.
+  FileLookup lookup;
   for (const std::string& line : *lines) {
-    if (const std::optional<std::string> program = groupProgramPath(path, line)) {
+    if (const std::optional<std::string> program = groupProgramPath(lookup, path, line)) {
       ReadProgram(project, *program, files);
       break;
     }
@@ -108,19 +111,22 @@ bool ReadGroup(TProject& project, const std::string& path, std::vector<std::stri
 void GroupProgramFiles(TProject& project) {
   const std::string& path = project.ProjectPath;
   std::vector<std::string> programs;
+  FileLookup lookup;
   if (endsWithText(path, ".dpr")) {
     programs.push_back(path);
   } else if (endsWithText(path, ".bpg")) {
     if (const auto lines = readLines(findExistingPath(path))) {
       for (const std::string& line : *lines) {
-        if (auto program = groupProgramPath(path, line)) programs.push_back(std::move(*program));
+        if (auto program = groupProgramPath(lookup, path, line)) {
+          programs.push_back(std::move(*program));
+        }
       }
     }
   }
   UniquePathList units(project.UnitFiles);
   for (const std::string& program : programs) {
     const std::string resolved = ResolvePath(program);
-    const std::string onDisk = findExistingPath(resolved);
+    const std::string onDisk = lookup.existingFile(resolved);
     units.add(onDisk.empty() ? resolved : onDisk);
   }
 }

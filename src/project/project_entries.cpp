@@ -2,6 +2,7 @@
 
 #include "generic/paths.h"
 #include "generic/strings.h"
+#include "project/file_lookup.h"
 
 namespace sorvik {
 
@@ -28,14 +29,10 @@ void addSourceWithForms(UniquePathList& list, const std::string& path) {
   }
 }
 
-std::string existingFile(std::string_view path) {
-  std::string onDisk = findExistingPath(path);
-  return !onDisk.empty() && fileExists(onDisk) ? onDisk : std::string();
-}
-
-std::string namedFilePath(const std::string& projectPath, std::string_view name) {
+std::string namedFilePath(FileLookup& lookup, const std::string& projectPath,
+                          std::string_view name) {
   const std::string internal = toInternalPath(name);
-  if (isAbsolutePath(internal) && fileExists(internal)) return internal;
+  if (isAbsolutePath(internal) && !lookup.existingFile(internal).empty()) return internal;
   return joinPath(folderOf(projectPath), internal);
 }
 

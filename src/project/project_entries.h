@@ -9,6 +9,8 @@
 
 namespace sorvik {
 
+class FileLookup;
+
 // Appends to a list of paths, keeping each path once compared without regard to case.
 class UniquePathList {
  public:
@@ -26,11 +28,9 @@ class UniquePathList {
 // candidates, which ClassifyFiles drops when they do not exist.
 void addSourceWithForms(UniquePathList& list, const std::string& path);
 
-// The regular file `path` as it is on disk (letter case matched), or "" when there is none.
-std::string existingFile(std::string_view path);
-
 // The file a project names: `name` ("\" or "/") itself when it is an absolute path of an
 // existing file, otherwise `name` in the folder of `projectPath`.
-std::string namedFilePath(const std::string& projectPath, std::string_view name);
+std::string namedFilePath(FileLookup& lookup, const std::string& projectPath,
+                          std::string_view name);
 
 }  // namespace sorvik

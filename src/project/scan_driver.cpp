@@ -24,6 +24,9 @@ bool walkUnit(TProject& project, const std::string& file) {
   project.observer().fileLabel(project.CurrentFile);
   const auto& walk = project.context().hooks.walkUnit;
   if (walk && !walk(project, project.IsProjectFile)) return false;
+  // Every unit is a point where the front end repaints and "Stop" is noticed, whether or
+  // not the unit reported anything.
+  project.pollEvents();
   if (project.StopRequested) return false;
   project.report().Step();
   return true;
@@ -121,6 +124,7 @@ void CollectGlobals(TProject& project, std::vector<std::string>& pendingForms) {
     project.CurrentFile = ResolvePath(project.UnitFiles[i]);
     if (hooks.collectUnit) hooks.collectUnit(project, pendingForms);
     project.report().Step();
+    project.pollEvents();
     if (project.StopRequested) break;
   }
 
@@ -131,7 +135,7 @@ void CollectGlobals(TProject& project, std::vector<std::string>& pendingForms) {
     }
   }
 
-  observer.progressPosition(0);
+  project.report().restartProgress();
   if (hooks.buildCrossUnitCollections) hooks.buildCrossUnitCollections(project);
   observer.progressHeading("Scanning your project... (Pass 2 of 2)");
 }

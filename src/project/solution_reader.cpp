@@ -7,6 +7,7 @@
 #include "generic/strings.h"
 #include "generic/text_file.h"
 #include "project/app_context.h"
+#include "project/file_lookup.h"
 #include "project/project.h"
 #include "project/project_entries.h"
 #include "project/project_files.h"
@@ -92,19 +93,21 @@ class TSLNProject {
   void readSolutionLines(const std::vector<std::string>& lines) {
     constexpr std::string_view kPhysicalPath = "debug.aspnetcompiler.physicalpath = ";
     UniquePathList projects(projectFiles_);
+    UniquePathList sites(webFolders_);
     for (size_t i = 1; i < lines.size(); ++i) {
       const std::string_view text = trimView(lines[i]);
       const std::string lower = lowerCase(text);
       if (lower == "global") break;
       if (startsWith(lower, kPhysicalPath)) {
-        addWebFolder(withoutQuotes(text.substr(kPhysicalPath.size())));
+        const std::string site = webSiteFolder(withoutQuotes(text.substr(kPhysicalPath.size())));
+        if (!site.empty()) sites.add(site);
       } else if (startsWith(lower, "project(")) {
         const size_t equals = text.find('=');
         if (equals == std::string_view::npos) continue;
         const std::vector<std::string> fields = split(trimLeft(text.substr(equals + 1)), ',');
         if (fields.size() < 2) continue;
         const std::string file = solutionPath(folder_, localWebPath(withoutQuotes(fields[1])));
-        if (fileExists(file)) projects.add(file);
+        if (!lookup_.existingFile(file).empty()) projects.add(file);
       }
     }
   }
@@ -117,11 +120,13 @@ class TSLNProject {
     return name;
   }
 
-  void addWebFolder(const std::string& name) {
+  // The web site folder as named (when it exists) or in the solution's folder; "" when
+  // neither exists.
+  std::string webSiteFolder(const std::string& name) const {
     const std::string internal = toInternalPath(name);
-    const std::string folder =
-        isAbsolutePath(internal) && folderExists(internal) ? internal : joinPath(folder_, internal);
-    if (folderExists(folder)) webFolders_.push_back(folder);
+    if (isAbsolutePath(internal) && folderExists(internal)) return internal;
+    const std::string folder = joinPath(folder_, internal);
+    return folderExists(folder) ? folder : "";
   }
 
   void readProjectFile(const std::string& projectFile) {
@@ -192,7 +197,7 @@ class TSLNProject {
 
   void addNamedFile(const std::string& folder, std::string_view name) {
     const std::string file = solutionPath(folder, name);
-    if (fileExists(file)) files_.add(file);
+    if (!lookup_.existingFile(file).empty()) files_.add(file);
   }
 
   std::string path_, folder_, webRoot_;
@@ -200,6 +205,7 @@ class TSLNProject {
   std::vector<std::string> projectFiles_;
   std::vector<std::string> webFolders_;
   UniquePathList files_;
+  FileLookup lookup_;
 };
 
 }  // namespace

@@ -35,8 +35,7 @@ void blankLineComments(std::vector<std::string>& lines) {
 // every CR) and hands each group up to the next `close` to `handle`. An opening without
 // its closing leaves the rest of the text as it is: no later one could be closed either.
 template <class Handle>
-void forEachGroup(std::string& text, std::string_view open, std::string_view close,
-                  Handle handle) {
+void forEachGroup(std::string& text, std::string_view open, std::string_view close, Handle handle) {
   bool inLiteral = false;
   size_t i = 0;
   while (i < text.size()) {
@@ -95,6 +94,13 @@ void onJoinedText(std::vector<std::string>& lines, Pass pass) {
 }  // namespace
 
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs) {
+  return blankComments(lines, cStyle, [useIfDefs](std::string_view group) {
+    return keepBraceGroup(group, useIfDefs);
+  });
+}
+
+int blankComments(std::vector<std::string>& lines, bool cStyle,
+                  const std::function<bool(std::string_view group)>& keepBrace) {
   int count = 0;
   blankLineComments(lines);
   onJoinedText(lines, [&](std::string& text) {
@@ -108,9 +114,7 @@ int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIf
     }
     forEachGroup(text, "(*", "*)", blankGroup);
     forEachGroup(text, "{", "}", [&](size_t from, size_t to) {
-      if (!keepBraceGroup(std::string_view(text).substr(from, to - from), useIfDefs)) {
-        blankGroup(from, to);
-      }
+      if (!keepBrace(std::string_view(text).substr(from, to - from))) blankGroup(from, to);
     });
   });
   return count;

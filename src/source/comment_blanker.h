@@ -2,7 +2,9 @@
 // become blanks so that line numbers and columns never shift.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace sorvik {
@@ -11,6 +13,10 @@ namespace sorvik {
 // comments other than include directives (and, with useIfDefs, the conditional
 // directives); returns the number of comments blanked.
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs);
+// The same passes with the brace groups to keep chosen by `keepBrace`, which is given each
+// group's text from "{" to "}".
+int blankComments(std::vector<std::string>& lines, bool cStyle,
+                  const std::function<bool(std::string_view group)>& keepBrace);
 // Blanks every brace group outside string literals.
 void BlankBraces(std::vector<std::string>& lines);
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "generic/text_file.h"
 #include "project/project.h"
 #include "project/project_files.h"
 #include "support/test_support.h"
@@ -20,8 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   for (const char* extension : {".dpr", ".dpk", ".bpg", ".bpr", ".dproj", ".sln", ".svk"}) {
-    const std::string path = folder.path() + "input" + extension;
-    if (!writeFileBytes(path, bytes)) __builtin_trap();
+    const std::string path = folder.write(std::string("input") + extension, bytes);
     TProject project(*context, path);
     std::vector<std::string> files;
     ReadProjectFile(project, path, files);

@@ -13,7 +13,9 @@ struct ClassifyCase {
   std::vector<std::string> expected;
 };
 
-void PrintTo(const ClassifyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ClassifyCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ClassifyFilesTest : public ProjectFilesTest,
                           public ::testing::WithParamInterface<ClassifyCase> {};
@@ -33,32 +35,31 @@ TEST_P(ClassifyFilesTest, SortsTheExistingFilesIntoUnitsFormsAndPages) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ClassifyFilesTest,
-    ::testing::Values(
-        ClassifyCase{"DfmComesBeforeAspx",
-                     {"X.pas", "X.dfm", "X.aspx"},
-                     {"X.pas"},
-                     {"unit X.pas", "form X.dfm"}},
-        ClassifyCase{"CompanionOrder",
-                     {"A.pas", "A.aspx", "A.html", "B.pas", "B.html", "B.htm", "C.pas", "C.htm",
-                      "C.nfm", "D.pas", "D.nfm"},
-                     {"A.pas", "B.pas", "C.pas", "D.pas"},
-                     {"unit A.pas", "unit B.pas", "unit C.pas", "unit D.pas", "form D.nfm",
-                      "web A.aspx", "web B.html", "web C.htm"}},
-        // A listed form is no companion, so the search goes on to the pages.
-        ClassifyCase{"ListedFormIsNoCompanion",
-                     {"W.pas", "W.dfm", "W.aspx"},
-                     {"W.pas", "W.dfm"},
-                     {"unit W.pas", "form W.dfm", "web W.aspx"}},
-        ClassifyCase{"NamesAsOnDisk",
-                     {"Sub/Unit2.pas", "Sub/unit2.DFM"},
-                     {"SUB/UNIT2.PAS", "sub/unit2.pas"},
-                     {"unit Sub/Unit2.pas", "form Sub/unit2.DFM"}},
-        ClassifyCase{"SortedMissingDroppedOthersDropped",
-                     {"b.pas", "A.pas", "f.NFM", "page.HTML", "p.asp", "s.css", "j.js", "c.cpp",
-                      "P.dpr", "u.html.bak"},
-                     {"b.pas", "A.pas", "Gone.pas", "f.NFM", "page.HTML", "p.asp", "s.css",
-                      "j.js", "c.cpp", "P.dpr", "u.html.bak"},
-                     {"unit A.pas", "unit b.pas", "form f.NFM", "web page.HTML"}}),
+    ::testing::Values(ClassifyCase{"DfmComesBeforeAspx",
+                                   {"X.pas", "X.dfm", "X.aspx"},
+                                   {"X.pas"},
+                                   {"unit X.pas", "form X.dfm"}},
+                      ClassifyCase{"CompanionOrder",
+                                   {"A.pas", "A.aspx", "A.html", "B.pas", "B.html", "B.htm",
+                                    "C.pas", "C.htm", "C.nfm", "D.pas", "D.nfm"},
+                                   {"A.pas", "B.pas", "C.pas", "D.pas"},
+                                   {"unit A.pas", "unit B.pas", "unit C.pas", "unit D.pas",
+                                    "form D.nfm", "web A.aspx", "web B.html", "web C.htm"}},
+                      // A listed form is no companion, so the search goes on to the pages.
+                      ClassifyCase{"ListedFormIsNoCompanion",
+                                   {"W.pas", "W.dfm", "W.aspx"},
+                                   {"W.pas", "W.dfm"},
+                                   {"unit W.pas", "form W.dfm", "web W.aspx"}},
+                      ClassifyCase{"NamesAsOnDisk",
+                                   {"Sub/Unit2.pas", "Sub/unit2.DFM"},
+                                   {"SUB/UNIT2.PAS", "sub/unit2.pas"},
+                                   {"unit Sub/Unit2.pas", "form Sub/unit2.DFM"}},
+                      ClassifyCase{"SortedMissingDroppedOthersDropped",
+                                   {"b.pas", "A.pas", "f.NFM", "page.HTML", "p.asp", "s.css",
+                                    "j.js", "c.cpp", "P.dpr", "u.html.bak"},
+                                   {"b.pas", "A.pas", "Gone.pas", "f.NFM", "page.HTML", "p.asp",
+                                    "s.css", "j.js", "c.cpp", "P.dpr", "u.html.bak"},
+                                   {"unit A.pas", "unit b.pas", "form f.NFM", "web page.HTML"}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -23,7 +23,9 @@ struct ReaderCase {
   int64_t comments = 0;
 };
 
-void PrintTo(const ReaderCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReaderCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class ReaderTest : public ProjectFilesTest, public ::testing::WithParamInterface<ReaderCase> {};
 
@@ -47,13 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"Unit1.pas"}},
                    {},
                    1},
-        ReaderCase{"UnitWithItsForm", "P.dpr", kUnit1Program, {{"Unit1.pas"}, {"Unit1.dfm"}},
-                   {"unit Unit1.pas", "form Unit1.dfm"}, 1},
+        ReaderCase{"UnitWithItsForm",
+                   "P.dpr",
+                   kUnit1Program,
+                   {{"Unit1.pas"}, {"Unit1.dfm"}},
+                   {"unit Unit1.pas", "form Unit1.dfm"},
+                   1},
         ReaderCase{"WindowsPathsInAnotherCase",
                    "proj/P.dpr",
                    "uses\n  Unit1 in 'Unit1.pas',\n  Util in '..\\Common\\Util.pas',\n"
                    "  Helper in 'SUB\\Helper.PAS';\nbegin\nend.\n",
-                   {{"proj/Unit1.pas"}, {"Common/util.pas"}, {"proj/sub/helper.pas"},
+                   {{"proj/Unit1.pas"},
+                    {"Common/util.pas"},
+                    {"proj/sub/helper.pas"},
                     {"proj/sub/HELPER.DFM"}},
                    {"unit proj/../Common/util.pas", "unit proj/sub/helper.pas",
                     "unit proj/Unit1.pas", "form proj/sub/HELPER.DFM"}},
@@ -82,20 +90,20 @@ INSTANTIATE_TEST_SUITE_P(
                    {"unit Unit1.pas"},
                    1},
         ReaderCase{"GroupWithAMissingProgram", "G.bpg", "Gone.exe: Gone.dpr\r\n", {}, {}},
-        ReaderCase{"CppBuilderProjectYieldsItsForms",
-                   "P.bpr",
-                   "<?xml version='1.0' encoding='utf-8' ?>\r\n<PROJECT>\r\n  <MACROS>\r\n"
-                   "  </MACROS>\r\n  <FILELIST>\r\n"
-                   "      <FILE FILENAME=\"P.res\" FORMNAME=\"\" UNITNAME=\"P.res\"/>\r\n"
-                   "      <FILE FILENAME=\"P.cpp\" FORMNAME=\"\" UNITNAME=\"P\"/>\r\n"
-                   "      <file filename=\"Unit1.cpp\" FORMNAME=\"Form1\" UNITNAME=\"Unit1\"/>\r\n"
-                   "      <FILE FILENAME=\"Gone.cpp\" FORMNAME=\"\" UNITNAME=\"Gone\"/>\r\n"
-                   "  </FILELIST>\r\n"
-                   "  <FILE FILENAME=\"After.cpp\" FORMNAME=\"\" UNITNAME=\"After\"/>\r\n"
-                   "</PROJECT>\r\n",
-                   {{"P.res"}, {"P.cpp"}, {"Unit1.cpp"}, {"Unit1.dfm"}, {"After.cpp"},
-                    {"After.dfm"}},
-                   {"form Unit1.dfm"}},
+        ReaderCase{
+            "CppBuilderProjectYieldsItsForms",
+            "P.bpr",
+            "<?xml version='1.0' encoding='utf-8' ?>\r\n<PROJECT>\r\n  <MACROS>\r\n"
+            "  </MACROS>\r\n  <FILELIST>\r\n"
+            "      <FILE FILENAME=\"P.res\" FORMNAME=\"\" UNITNAME=\"P.res\"/>\r\n"
+            "      <FILE FILENAME=\"P.cpp\" FORMNAME=\"\" UNITNAME=\"P\"/>\r\n"
+            "      <file filename=\"Unit1.cpp\" FORMNAME=\"Form1\" UNITNAME=\"Unit1\"/>\r\n"
+            "      <FILE FILENAME=\"Gone.cpp\" FORMNAME=\"\" UNITNAME=\"Gone\"/>\r\n"
+            "  </FILELIST>\r\n"
+            "  <FILE FILENAME=\"After.cpp\" FORMNAME=\"\" UNITNAME=\"After\"/>\r\n"
+            "</PROJECT>\r\n",
+            {{"P.res"}, {"P.cpp"}, {"Unit1.cpp"}, {"Unit1.dfm"}, {"After.cpp"}, {"After.dfm"}},
+            {"form Unit1.dfm"}},
         ReaderCase{"CppBuilderProjectEndingBeforeItsFileList",
                    "P.bpr",
                    "<PROJECT>\r\n</PROJECT>\r\n<FILELIST>\r\n<FILE FILENAME=\"Unit1.cpp\"/>\r\n",
@@ -116,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(
 class OwnProjectTest : public ProjectFilesTest {};
 
 TEST_F(OwnProjectTest, WritingReplacesTheSectionAndKeepsTheOthers) {
-  const std::string svk = write("P.svk", "[Files]\r\nFile0=a\r\nFile1=b\r\nFile2=c\r\n[Other]\r\nK=1\r\n");
+  const std::string svk =
+      write("P.svk", "[Files]\r\nFile0=a\r\nFile1=b\r\nFile2=c\r\n[Other]\r\nK=1\r\n");
   const std::vector<std::string> written = {work.path() + "x.pas", work.path() + "y.dfm"};
   ASSERT_TRUE(WriteOwnProject(svk, written));
   std::vector<std::string> files;
@@ -167,7 +176,9 @@ struct IdeCase {
   bool error;
 };
 
-void PrintTo(const IdeCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const IdeCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class IdeProjectTest : public ProjectFilesTest, public ::testing::WithParamInterface<IdeCase> {};
 
@@ -191,8 +202,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "      <Source Name=\"MainSource\">Prog.dpr</Source>\r\n    </Source>\r\n",
                 {"unit src/Unit1.pas"},
                 false},
-        IdeCase{"TypedSource", "\t<Source Name=\"MainSource\" Type=\"String\"> PROG.DPR </Source>",
-                {"unit src/Unit1.pas"}, false},
+        IdeCase{"TypedSource",
+                "\t<Source Name=\"MainSource\" Type=\"String\"> PROG.DPR </Source>",
+                {"unit src/Unit1.pas"},
+                false},
         IdeCase{"MainSourceElement",
                 "<Project>\r\n  <PropertyGroup>\r\n    <MainSource>Prog.dpr</MainSource>\r\n",
                 {"unit src/Unit1.pas"},
@@ -206,7 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {"unit src/Unit1.pas"},
                 false},
         IdeCase{"ElementNotAtTheLineStart",
-                "<PropertyGroup><MainSource>Prog.dpr</MainSource></PropertyGroup>", {}, true},
+                "<PropertyGroup><MainSource>Prog.dpr</MainSource></PropertyGroup>",
+                {},
+                true},
         IdeCase{"NoProgram", "<Project>\r\n</Project>\r\n", {}, true}),
     [](const auto& info) { return info.param.name; });
 

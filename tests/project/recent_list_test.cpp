@@ -35,9 +35,10 @@ TEST(RecentListTest, PathsAreTrimmedAndLowerCased) {
 
 TEST(RecentListTest, SaveRewritesTheSectionAndLoadKeepsTheFilledEntries) {
   TempFolder folder;
-  const std::string ini = folder.write(
-      "config.ini", "[Recent]\r\nFile1=old1\r\nFile2=old2\r\nFile3=old3\r\nDate3=x\r\n"
-                    "[General]\r\nDisclaimer=0\r\n");
+  const std::string ini =
+      folder.write("config.ini",
+                   "[Recent]\r\nFile1=old1\r\nFile2=old2\r\nFile3=old3\r\nDate3=x\r\n"
+                   "[General]\r\nDisclaimer=0\r\n");
   Config config(ini);
   RecentList list;
   list.AddRecent("/p/one.dpr", "2024-01-02");

@@ -69,6 +69,27 @@ TEST_F(ScanDriverTest, StopSkipsTheRemainingUnitsButNotFormsAndPages) {
   EXPECT_TRUE(project->ScanDone);
 }
 
+TEST_F(ScanDriverTest, AStopFromTheFrontEndIsNoticedAfterEachUnitOfEitherPass) {
+  // Nothing is reported, so the unit walk itself must ask the front end for "Stop".
+  struct Case {
+    bool twoPass;
+    std::vector<std::string> calls;
+  };
+  for (const Case& c : std::vector<Case>{
+           {false, {"walk /p/A.pas", "form /p/A.dfm", "page /p/x.htm"}},
+           {true, {"collect /p/A.pas", "form-read /p/A.dfm", "page /p/x.htm"}},
+       }) {
+    calls.clear();
+    observer.events = 0;
+    observer.stopAfterEvents = 1;
+    context->settings.CheckStringConst = c.twoPass;
+    setModeFlags(*project, StartCommand::Scan);
+    Start(*project);
+    EXPECT_EQ(calls, c.calls);
+    EXPECT_TRUE(project->ScanDone);
+  }
+}
+
 TEST_F(ScanDriverTest, UnitsAppendedDuringTheWalkAreWalkedToo) {
   context->settings.CheckStringConst = false;
   context->hooks.walkUnit = [this](TProject& p, bool) {

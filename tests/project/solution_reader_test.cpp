@@ -12,17 +12,20 @@ const std::string kSolutionError =
 
 class SolutionReaderTest : public ProjectFilesTest {
  protected:
-  void SetUp() override { context->config.addOverride("General.WebRoot=" + work.path() + "wwwroot"); }
+  void SetUp() override {
+    context->config.addOverride("General.WebRoot=" + work.path() + "wwwroot");
+  }
 };
 
 TEST_F(SolutionReaderTest, Format8WithALocalWebProjectAndAnOldProject) {
-  write("wwwroot/WebApp/WebApp.csproj",
-        "<Project DefaultTargets=\"Build\" "
-        "xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\r\n"
-        "  <itemgroup>\r\n    <Content Include=\"Default.aspx\" />\r\n"
-        "    <Content Include=\"Pages\\About.ASPX\" />\r\n"
-        "    <Compile Include=\"Default.aspx.cs\" />\r\n  </itemgroup>\r\n"
-        "  <ItemGroup>\r\n    <Content Include=\"Gone.aspx\" />\r\n  </ItemGroup>\r\n</Project>\r\n");
+  write(
+      "wwwroot/WebApp/WebApp.csproj",
+      "<Project DefaultTargets=\"Build\" "
+      "xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\r\n"
+      "  <itemgroup>\r\n    <Content Include=\"Default.aspx\" />\r\n"
+      "    <Content Include=\"Pages\\About.ASPX\" />\r\n"
+      "    <Compile Include=\"Default.aspx.cs\" />\r\n  </itemgroup>\r\n"
+      "  <ItemGroup>\r\n    <Content Include=\"Gone.aspx\" />\r\n  </ItemGroup>\r\n</Project>\r\n");
   write("wwwroot/WebApp/Default.aspx");
   write("wwwroot/WebApp/pages/about.aspx");
   write("wwwroot/WebApp/Default.aspx.cs");
@@ -45,9 +48,9 @@ TEST_F(SolutionReaderTest, Format8WithALocalWebProjectAndAnOldProject) {
       "\"{3}\"\r\nEndProject\r\nGlobal\r\n"
       "Project(\"{F184B08F-C81C-45F6-A57F-5ABD9991F28F}\") = \"Late\", \"Late\\Late.csproj\", "
       "\"{4}\"\r\nEndGlobal\r\n");
-  EXPECT_EQ(open(solution), (std::vector<std::string>{"web sln/Old/Help.htm",
-                                                      "web wwwroot/WebApp/Default.aspx",
-                                                      "web wwwroot/WebApp/pages/about.aspx"}));
+  EXPECT_EQ(open(solution),
+            (std::vector<std::string>{"web sln/Old/Help.htm", "web wwwroot/WebApp/Default.aspx",
+                                      "web wwwroot/WebApp/pages/about.aspx"}));
   EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -56,14 +59,14 @@ TEST_F(SolutionReaderTest, Format9WebSiteFolder) {
   write("Site/Default.aspx.cs");
   write("Site/Style.css");
   write("Site/sub/Inner.aspx");
-  const std::string solution =
-      write("sln/S.sln",
-            "\r\nMicrosoft Visual Studio Solution File, Format Version 9.00\r\n# Visual Studio 2005\r\n"
-            "Project(\"{E24C65DC-7377-472B-9ABA-BC803B73C61A}\") = \"Site\", \"..\\Site\\\", \"{1}\"\r\n"
-            "\tProjectSection(WebsiteProperties) = preProject\r\n"
-            "\t\tDebug.AspNetCompiler.VirtualPath = \"/Site\"\r\n"
-            "\t\tDebug.AspNetCompiler.PhysicalPath = \"..\\Site\\\"\r\n"
-            "\tEndProjectSection\r\nEndProject\r\nGlobal\r\nEndGlobal\r\n");
+  const std::string solution = write(
+      "sln/S.sln",
+      "\r\nMicrosoft Visual Studio Solution File, Format Version 9.00\r\n# Visual Studio 2005\r\n"
+      "Project(\"{E24C65DC-7377-472B-9ABA-BC803B73C61A}\") = \"Site\", \"..\\Site\\\", \"{1}\"\r\n"
+      "\tProjectSection(WebsiteProperties) = preProject\r\n"
+      "\t\tDebug.AspNetCompiler.VirtualPath = \"/Site\"\r\n"
+      "\t\tDebug.AspNetCompiler.PhysicalPath = \"..\\Site\\\"\r\n"
+      "\tEndProjectSection\r\nEndProject\r\nGlobal\r\nEndGlobal\r\n");
   EXPECT_EQ(open(solution), std::vector<std::string>{"web sln/../Site/Default.aspx"});
   EXPECT_TRUE(prompter.messages.empty());
 }
@@ -96,7 +99,9 @@ struct FailingSolution {
   std::string content;
 };
 
-void PrintTo(const FailingSolution& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FailingSolution& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class FailingSolutionTest : public SolutionReaderTest,
                             public ::testing::WithParamInterface<FailingSolution> {};
@@ -116,7 +121,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailingSolution{"OnlyMissingProjects",
                         "Format Version 8.00\r\nProject(\"{x}\") = \"A\", \"A\\A.csproj\"\r\n"
                         "Project(\"{x}\") = \"B\", \"http://example.com/B/B.csproj\"\r\n"},
-        FailingSolution{"ProjectLineWithoutFields", "Format Version 8.00\r\nProject(\"{x}\") = A\r\n"},
+        FailingSolution{"ProjectLineWithoutFields",
+                        "Format Version 8.00\r\nProject(\"{x}\") = A\r\n"},
         FailingSolution{"WebSiteAfterGlobal",
                         "Format Version 9.00\r\nGlobal\r\n"
                         "Debug.AspNetCompiler.PhysicalPath = \"Site\\\"\r\n"}),

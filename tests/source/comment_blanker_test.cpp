@@ -16,7 +16,9 @@ struct BlankCase {
   bool cStyle = false;
 };
 
-void PrintTo(const BlankCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const BlankCase& c, std::ostream* out) {
+  *out << c.name;
+}
 
 class BlankPascalCommentsTest : public ::testing::TestWithParam<BlankCase> {};
 
@@ -30,10 +32,11 @@ TEST_P(BlankPascalCommentsTest, BlanksCommentsInPlace) {
 INSTANTIATE_TEST_SUITE_P(
     Comments, BlankPascalCommentsTest,
     ::testing::Values(
-        BlankCase{"LineCommentAfterALiteral", {"S := 'a//b'; // note"}, {"S := 'a//b';        "}, 0},
+        BlankCase{
+            "LineCommentAfterALiteral", {"S := 'a//b'; // note"}, {"S := 'a//b';        "}, 0},
         BlankCase{"Brace", {"{ a }X"}, {"     X"}, 1},
-        BlankCase{"BlockOverLines", {"A (* b", "c *)D", "(*)x*)"}, {"A     ", "    D", "      "},
-                  2},
+        BlankCase{
+            "BlockOverLines", {"A (* b", "c *)D", "(*)x*)"}, {"A     ", "    D", "      "}, 2},
         // Only the brace pass still finds a comment after an unterminated block.
         BlankCase{"UnterminatedBlockLeavesTheRest",
                   {"X (* open", "Y := 1; (* z", "{c}"},
@@ -42,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         BlankCase{"UnterminatedBraceLeavesTheRest", {"{a} {b", "c"}, {"    {b", "c"}, 1},
         BlankCase{"BraceOverLines", {"A {b", "c} D"}, {"A   ", "   D"}, 1},
         BlankCase{"LiteralsHideOpenings", {"S := '{x}(*'; {c}"}, {"S := '{x}(*';    "}, 1},
-        BlankCase{"LiteralStateRestartsOnEveryLine", {"S := 'abc", "{c}X"}, {"S := 'abc", "   X"},
-                  1},
+        BlankCase{
+            "LiteralStateRestartsOnEveryLine", {"S := 'abc", "{c}X"}, {"S := 'abc", "   X"}, 1},
         BlankCase{"IncludeDirectivesStay",
                   {"{$I common.inc}", "{$i lower.inc}", "{$INCLUDE 'x.inc'}", "{$IF X}{$R *.res}"},
                   {"{$I common.inc}", "{$i lower.inc}", "{$INCLUDE 'x.inc'}", "                 "},

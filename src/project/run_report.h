@@ -24,6 +24,8 @@ class RunReport {
   virtual void UpdateTree(int kind, bool isWarning) = 0;
   virtual void RecordUses(const std::vector<std::string>& usedUnits) = 0;
   virtual void Step() = 0;
+  // The progress of the second pass starts again at 0.
+  virtual void restartProgress() = 0;
   // The status line as UpdateStatus writes it.
   virtual std::string statusText() const = 0;
 

@@ -159,4 +159,9 @@ void TProjReport::Step() {
   observer.progressPosition(Progress);
 }
 
+void TProjReport::restartProgress() {
+  Progress = 0;
+  project_.observer().progressPosition(0);
+}
+
 }  // namespace sorvik

@@ -22,6 +22,7 @@ class TProjReport : public RunReport {
   void UpdateTree(int kind, bool isWarning) override;
   void RecordUses(const std::vector<std::string>& usedUnits) override;
   void Step() override;
+  void restartProgress() override;
   std::string statusText() const override;
 
   std::vector<TreeNode> Tree;          // top level: sections, then categories

@@ -19,6 +19,7 @@ int runCommandLine(int argc, char** argv) {
   int status = kExitOk;
   CommandSetup setup{app, options, status};
   addProjectCommands(setup);
+  addInspectCommands(setup);
 
   try {
     app.parse(argc, argv);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,13 +50,22 @@ class Session {
   std::unique_ptr<AppContext> context_;
 };
 
+// One kind of `inspect`: prints the JSON model of ARG and returns the exit status.
+struct InspectKind {
+  std::string name;
+  std::function<int(Session& session, const std::string& arg)> run;
+};
+
 // Every command adds itself to the parser; its callback sets `status`.
 struct CommandSetup {
   CLI::App& app;
   const GlobalOptions& options;
   int& status;
+  // The kinds `inspect` knows; a layer adds its own before the command line is parsed.
+  std::vector<InspectKind> inspectKinds = {};
 };
 
 void addProjectCommands(CommandSetup& setup);  // files, scan
+void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|line
 
 }  // namespace sorvik

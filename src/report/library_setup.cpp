@@ -2,6 +2,7 @@
 
 #include "project/program_folder.h"
 #include "report/proj_report.h"
+#include "source/source_model.h"
 
 namespace sorvik {
 
@@ -17,6 +18,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   context->settings = TSettings(context->config, programFolder);
   context->makeReport = [](TProject& project) { return std::make_unique<TProjReport>(project); };
   // Each layer attaches its analysers here, lower layers first.
+  attachSourceModel(*context);
   return context;
 }
 

@@ -1,0 +1,141 @@
+#include "source/include_expander.h"
+
+#include <algorithm>
+#include <exception>
+#include <optional>
+#include <stdexcept>
+#include <string_view>
+
+#include "generic/paths.h"
+#include "generic/strings.h"
+#include "generic/text_file.h"
+#include "project/project.h"
+#include "source/comment_blanker.h"
+#include "source/line_forms.h"
+
+namespace sorvik {
+
+namespace {
+
+// The file name of an include directive line, or nothing when the line is none: the
+// compacted line is longer than 4 characters and begins "{$I " or "{$INCLUDE" (upper case
+// only). Other directives that begin "{$IN" ("{$INLINE ON}") name no file.
+std::optional<std::string> includeName(std::string_view line) {
+  if (!trimView(line).starts_with("{$I")) return std::nullopt;
+  const std::string text = compactLine(line);
+  const bool include = text.compare(3, 6, "NCLUDE") == 0;
+  if (text.size() <= 4 || !text.starts_with("{$I") || (text[3] != ' ' && !include))
+    return std::nullopt;
+  std::string_view rest = std::string_view(text).substr(include ? 9 : 3);
+  rest = rest.substr(0, rest.find('}'));
+  while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+  if (rest.size() >= 2 && rest.front() == '\'' && rest.back() == '\'')
+    rest = rest.substr(1, rest.size() - 2);
+  std::string name(rest);
+  if (name.find('.') == std::string::npos) name += ".pas";
+  return name;
+}
+
+// Where the name points: as written (relative to the working folder), beside the unit,
+// then in each library folder; "" when nowhere.
+std::string findInclude(TProject& project, const std::string& name) {
+  const std::string internal = toInternalPath(name);
+  const std::string candidates[] = {
+      isAbsolutePath(internal) ? internal : joinPath(project.context().programFolder, internal),
+      joinPath(folderOf(project.CurrentFile), internal)};
+  for (const std::string& candidate : candidates) {
+    if (std::string found = findExistingPath(candidate); !found.empty()) return found;
+  }
+  for (const std::string& folder : project.LibraryPaths) {
+    if (std::string found = findExistingPath(joinPath(folder, internal)); !found.empty())
+      return found;
+  }
+  return "";
+}
+
+// The lines of one file being expanded, with the include files that led to it.
+struct Frame {
+  std::vector<std::string> lines;
+  size_t next = 0;
+  int fileLine = -1;               // the top directive's file line; -1 in the unit itself
+  std::vector<std::string> chain;  // upper-cased paths of the files open around these lines
+};
+
+class Expander {
+ public:
+  explicit Expander(IncludeLookup& lookup) : lookup_(lookup), project_(lookup.project) {}
+
+  void run(std::vector<std::string>& lines, std::vector<int>& lineMap) {
+    std::vector<Frame> frames;
+    frames.push_back({std::move(lines), 0, -1, {upperCase(project_.CurrentFile)}});
+    lines.clear();
+    std::vector<int> map;
+    while (!frames.empty()) {
+      Frame& frame = frames.back();
+      if (frame.next == frame.lines.size()) {
+        frames.pop_back();
+        continue;
+      }
+      const size_t index = frame.next++;
+      std::string& line = frame.lines[index];
+      const int fileLine = frame.fileLine >= 0 ? frame.fileLine : lineMap[index];
+      if (std::optional<Frame> included = expand(line, frame.chain)) {
+        included->fileLine = fileLine;
+        frames.push_back(std::move(*included));
+        continue;
+      }
+      lines.push_back(std::move(line));
+      map.push_back(fileLine);
+    }
+    lineMap = std::move(map);
+  }
+
+ private:
+  // The included file's lines, or nothing when the line stays as it is.
+  std::optional<Frame> expand(const std::string& line, const std::vector<std::string>& chain) {
+    const std::optional<std::string> name = includeName(line);
+    if (!name) return std::nullopt;
+    try {
+      const std::string path = lookup_.missing.contains(*name) ? "" : findInclude(project_, *name);
+      if (path.empty()) {
+        notFound(*name);
+        return std::nullopt;
+      }
+      const std::string key = upperCase(path);
+      for (const std::string& open : chain) {
+        if (open == key) throw std::runtime_error("the file includes itself: " + path);
+      }
+      std::optional<std::vector<std::string>> included = readLines(path);
+      if (!included) throw std::runtime_error("the file cannot be read: " + path);
+      project_.report().Counts.Comments +=
+          BlankPascalComments(*included, false, project_.settings().UseIfDefs);
+      Frame frame{std::move(*included), 0, -1, chain};
+      frame.chain.push_back(key);
+      return frame;
+    } catch (const std::exception& failure) {
+      project_.addError("Error trying to perform an include on line:\r\r" + line + "\r\r" +
+                        failure.what());
+      return std::nullopt;
+    }
+  }
+
+  void notFound(const std::string& name) {
+    lookup_.missing.insert(name);
+    std::string error =
+        "Could not find include file : " + name + " in file " + project_.CurrentFile;
+    if (lookup_.reportedMissing.insert(error).second) project_.addError(std::move(error));
+  }
+
+  IncludeLookup& lookup_;
+  TProject& project_;
+};
+
+}  // namespace
+
+void expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
+                    IncludeLookup& lookup) {
+  const auto directive = [](const std::string& line) { return includeName(line).has_value(); };
+  if (std::any_of(lines.begin(), lines.end(), directive)) Expander(lookup).run(lines, lineMap);
+}
+
+}  // namespace sorvik

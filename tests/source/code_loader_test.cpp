@@ -1,0 +1,138 @@
+// Preparing units: includes, directives, implementation types, errors, uses.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "source/code_loader.h"
+#include "source/source_run_data.h"
+#include "source_fixture.h"
+
+namespace sorvik {
+namespace {
+
+using test::SourceFixture;
+using Lines = std::vector<std::string>;
+
+const Lines kIncludingUnit = {"unit U;",         "interface",      "implementation",
+                              "{$I common.inc}", "{$i lower.inc}", "procedure P;",
+                              "begin",           "end;",           "end."};
+
+TEST(CodeLoaderTest, IncludeLinesTakeTheDirectivesFileLine) {
+  SourceFixture f;
+  f.write("common.inc", {"const A = 1; // note", "{$INCLUDE nested}"});
+  f.write("nested.pas", {"B = 2;"});
+  const std::string unit = f.addUnit("U.pas", kIncludingUnit);
+  const auto handler = f.load(unit);
+  const TCodeUnit& u = handler->unit();
+  EXPECT_EQ(u.CompactLines, (Lines{"unit U;", "interface", "implementation", "const A=1;", "B=2;",
+                                   "", "procedure P;", "begin", "end;", "end."}));
+  EXPECT_EQ(u.LineMap, (std::vector<int>{0, 1, 2, 3, 3, 4, 5, 6, 7, 8}));
+  // "{$i" in lower case is no include: its braces are blanked like any other.
+  EXPECT_EQ(f.project().Errors, Lines{});
+}
+
+TEST(CodeLoaderTest, MissingIncludeIsReportedOncePerFile) {
+  SourceFixture f;
+  // "{$INLINE ON}" begins "{$IN" but names no file.
+  const std::string unit =
+      f.addUnit("U.pas", {"unit U;", "interface", "implementation", "{$I gone.inc}", "{$INLINE ON}",
+                          "{$I gone.inc}", "end."});
+  f.load(unit);
+  EXPECT_EQ(f.project().Errors, Lines{"Could not find include file : gone.inc in file " + unit});
+}
+
+TEST(CodeLoaderTest, AUnitThatIncludesItselfIsExpandedOnce) {
+  SourceFixture f;
+  f.write("loop.inc", {"X := 1;", "{$I loop.inc}"});
+  const std::string unit = f.addUnit("Self.pas", {"unit Self;", "interface", "implementation",
+                                                  "{$I Self.pas}", "{$I loop.inc}", "end."});
+  const auto handler = f.load(unit);
+  EXPECT_EQ(handler->unit().CompactLines,
+            (Lines{"unit Self;", "interface", "implementation", "", "X:=1;", "", "end."}));
+  EXPECT_EQ(f.project().Errors,
+            (Lines{"Error trying to perform an include on line:\r\r{$I Self.pas}\r\rthe file "
+                   "includes itself: " +
+                       unit,
+                   "Error trying to perform an include on line:\r\r{$I loop.inc}\r\rthe file "
+                   "includes itself: " +
+                       f.folder() + "loop.inc"}));
+}
+
+TEST(CodeLoaderTest, ImplementationTypesAreHidden) {
+  SourceFixture f;
+  const std::string unit =
+      f.addUnit("U.pas", {"unit U;", "interface", "type TA = class end;", "implementation", "type",
+                          "  TB = class", "    procedure X;", "  end;", "type TC = Integer;",
+                          "  TD = Integer;", "procedure P;", "begin", "end;", "end."});
+  const auto handler = f.load(unit);
+  EXPECT_EQ(handler->unit().CompactUpperLines,
+            (Lines{"UNIT U;", "INTERFACE", "TYPE TA=CLASS END;", "IMPLEMENTATION", "", "", "", "",
+                   "", "TD=INTEGER;", "PROCEDURE P;", "BEGIN", "END;", "END."}));
+}
+
+TEST(CodeLoaderTest, FailuresGoToErrors) {
+  SourceFixture f;
+  const std::string empty = f.folder() + "Empty.pas";
+  std::ofstream(empty, std::ios::binary).flush();
+  const std::string noImpl = f.addUnit("NoImpl.pas", {"unit NoImpl;", "interface", "end."});
+  f.project().CurrentFile = empty;
+  EXPECT_EQ(sourceRunData(f.project()).Loader.LoadHeader(empty, f.project()), nullptr);
+  f.project().CurrentFile = noImpl;
+  EXPECT_EQ(sourceRunData(f.project()).Loader.LoadHeader(noImpl, f.project()), nullptr);
+  f.project().CurrentFile = f.folder() + "Missing.pas";
+  EXPECT_EQ(sourceRunData(f.project()).Loader.LoadHeader(f.folder() + "Missing.pas", f.project()),
+            nullptr);
+  // A second load of the same file neither reads it again nor repeats the errors.
+  sourceRunData(f.project()).Loader.LoadHeader(noImpl, f.project());
+  EXPECT_EQ(f.project().Errors,
+            (Lines{"Error loading file " + empty, "Implementation section not found in " + noImpl,
+                   "Problem opening file " + f.folder() + "Missing.pas",
+                   "Error loading file " + f.folder() + "Missing.pas"}));
+}
+
+TEST(CodeLoaderTest, DirectivesStayOnlyWithConditionalCompilation) {
+  for (const bool useIfDefs : {false, true}) {
+    SourceFixture f;
+    f.settings().UseIfDefs = useIfDefs;
+    f.project().CurrentFile = f.addUnit(
+        "U.pas", {"unit U;", "implementation", "{$IFDEF DEBUG} X; {$ELSE} Y; {$ENDIF}", "end."});
+    const TCodeUnitHeader* header =
+        sourceRunData(f.project()).Loader.LoadHeader(f.project().CurrentFile, f.project());
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->CompactLines[2], useIfDefs ? "{$IFDEF DEBUG}X;{$ELSE}Y;{$ENDIF}" : "X;Y;");
+  }
+}
+
+TEST(CodeLoaderTest, ReadsTheUsesClauses) {
+  SourceFixture f;
+  const std::string unit =
+      f.addUnit("U.pas", {"unit U;", "interface", "uses Forms, Dialogs,", "  SysUtils;",
+                          "implementation", "uses Math;", "procedure P;", "begin", "end;", "end."});
+  EXPECT_EQ(f.load(unit)->unit().UsesList, (Lines{"Forms", "Dialogs", "SysUtils", "Math"}));
+}
+
+TEST(CodeLoaderTest, UsedUnitsBesideTheUnitJoinTheProjectWithDoUses) {
+  SourceFixture f;
+  f.settings().DoUses = true;
+  f.write("Other.pas", {"unit Other;", "interface", "implementation", "end."});
+  f.write("Other.dfm", {"object Form1: TForm1", "end"});
+  const std::string unit = f.addUnit(
+      "U.pas", {"unit U;", "interface", "uses Other, Missing;", "implementation", "end."});
+  f.load(unit);
+  EXPECT_EQ(f.project().UnitFiles, (Lines{unit, f.folder() + "Other.pas"}));
+  EXPECT_EQ(f.project().FormFiles, (Lines{f.folder() + "Other.dfm"}));
+}
+
+TEST(CodeLoaderTest, TextOfAnyLineEndAndMark) {
+  SourceFixture f;
+  const std::string crOnly = f.folder() + "Cr.pas";
+  std::ofstream(crOnly, std::ios::binary)
+      << "unit Cr;\rimplementation\rprocedure P;\rbegin\rend;\rend.";
+  const std::string bom = f.folder() + "Bom.pas";
+  std::ofstream(bom, std::ios::binary) << "\xEF\xBB\xBFunit Bom;\nimplementation\nend.\n";
+  EXPECT_EQ(f.load(crOnly)->unit().ImplLine, 1);
+  EXPECT_EQ(f.load(bom)->unit().CompactLines.front(), "unit Bom;");
+}
+
+}  // namespace
+}  // namespace sorvik

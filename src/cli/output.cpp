@@ -32,12 +32,6 @@ json treeJson(const std::vector<TreeNode>& nodes) {
   return list;
 }
 
-bool templateIsWarning(const TProject& project, int kind) {
-  const auto& templates = project.settings().Templates;
-  const size_t index = static_cast<size_t>(kind - kFirstTemplateKind);
-  return isTemplateKind(kind) && index < templates.size() && templates[index].isWarning;
-}
-
 json resultJson(const TProject& project, const RunReport& report, const TFrontOutput& result) {
   const bool isWarning = templateIsWarning(project, result.Kind);
   json suggestions = nullptr;
@@ -64,6 +58,12 @@ void writeLines(std::ostream& out, const std::vector<std::string>& lines) {
 }
 
 }  // namespace
+
+bool templateIsWarning(const TProject& project, int kind) {
+  const auto& templates = project.settings().Templates;
+  const size_t index = static_cast<size_t>(kind - kFirstTemplateKind);
+  return isTemplateKind(kind) && index < templates.size() && templates[index].isWarning;
+}
 
 void writeFileList(std::ostream& out, const TProject& project) {
   for (const auto& path : project.UnitFiles) out << "unit\t" << path << '\n';

@@ -20,6 +20,8 @@ void writeRunSummary(std::ostream& err, const TProject& project);
 // One JSON object describing the run of `command`.
 void writeJsonRun(std::ostream& out, const std::string& command, const TProject& project);
 
+// The kind is a template whose warning flag is set.
+bool templateIsWarning(const TProject& project, int kind);
 // The worst severity among the results: 0 none, 1 hint, 2 warning.
 int worstSeverity(const TProject& project);
 

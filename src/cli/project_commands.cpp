@@ -1,6 +1,7 @@
 // files and scan.
 #include <iostream>
 
+#include "cli/sarif_output.h"
 #include "cli/session.h"
 #include "project/project.h"
 #include "project/scan_driver.h"
@@ -31,6 +32,8 @@ int runScan(const GlobalOptions& options, const std::string& path) {
   if (session.format() == OutputFormat::Text) {
     writeOutputList(std::cout, *project);
     writeRunSummary(std::cerr, *project);
+  } else if (session.format() == OutputFormat::Sarif) {
+    writeSarifRun(std::cout, *project);
   } else {
     writeJsonRun(std::cout, "scan", *project);
   }

@@ -20,6 +20,8 @@ int runCommandLine(int argc, char** argv) {
   CommandSetup setup{app, options, status};
   addProjectCommands(setup);
   addInspectCommands(setup);
+  addReportCommands(setup);
+  addFormCommands(setup);
 
   try {
     app.parse(argc, argv);

@@ -67,5 +67,7 @@ struct CommandSetup {
 
 void addProjectCommands(CommandSetup& setup);  // files, scan
 void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|line
+void addReportCommands(CommandSetup& setup);   // stats, report
+void addFormCommands(CommandSetup& setup);     // convert, inspect form
 
 }  // namespace sorvik

@@ -94,18 +94,32 @@ std::string windows1252ToUtf8(std::string_view text) {
 }
 
 std::string utf8ToWindows1252(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
+  // A byte that is not valid UTF-8 is read as its Windows-1252 character, which gives
+  // the byte back.
+  return codePointsToWindows1252(utf8CodePoints(text));
+}
+
+std::u32string utf8CodePoints(std::string_view text) {
+  std::u32string codes;
+  codes.reserve(text.size());
   uint32_t code = 0;
   for (size_t i = 0; i < text.size();) {
     const size_t length = decodeUtf8(text, i, code);
-    if (length == 0) {
-      out += text[i++];
+    if (length > 0) {
+      codes += static_cast<char32_t>(code);
+      i += length;
       continue;
     }
-    out += windows1252Byte(code);
-    i += length;
+    const auto byte = static_cast<unsigned char>(text[i++]);
+    codes += byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : byte;
   }
+  return codes;
+}
+
+std::string codePointsToWindows1252(std::u32string_view codes) {
+  std::string out;
+  out.reserve(codes.size());
+  for (char32_t code : codes) out += windows1252Byte(code);
   return out;
 }
 

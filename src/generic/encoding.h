@@ -17,5 +17,9 @@ std::string windows1252ToUtf8(std::string_view text);
 // The way back: a character that Windows-1252 cannot hold becomes "?"; bytes that are
 // not valid UTF-8 are kept as they are.
 std::string utf8ToWindows1252(std::string_view text);
+// The code points of UTF-8 text; a byte that is not valid UTF-8 is read as Windows-1252.
+std::u32string utf8CodePoints(std::string_view text);
+// Code points as Windows-1252 bytes; one that Windows-1252 cannot hold becomes "?".
+std::string codePointsToWindows1252(std::u32string_view codes);
 
 }  // namespace sorvik

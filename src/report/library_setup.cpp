@@ -1,7 +1,9 @@
 #include "report/library_setup.h"
 
+#include "formanalysis/form_analysis.h"
 #include "project/program_folder.h"
 #include "report/proj_report.h"
+#include "report/statistics_sources.h"
 #include "source/source_model.h"
 
 namespace sorvik {
@@ -18,7 +20,9 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   context->settings = TSettings(context->config, programFolder);
   context->makeReport = [](TProject& project) { return std::make_unique<TProjReport>(project); };
   // Each layer attaches its analysers here, lower layers first.
+  attachFormAnalysis(*context);
   attachSourceModel(*context);
+  attachStatisticsSources(*context);
   return context;
 }
 

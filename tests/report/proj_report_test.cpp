@@ -4,6 +4,7 @@
 
 #include "project/project.h"
 #include "project/results.h"
+#include "project/scan_driver.h"
 #include "support/test_support.h"
 
 namespace sorvik {
@@ -74,6 +75,19 @@ TEST_F(ProjReportTest, ResetMakesTheSectionsOfTheMode) {
   EXPECT_EQ(topLevel(), (std::vector<std::string>{"Statistics", "Overview"}));
   ASSERT_EQ(report().Tree[0].children.size(), 1u);
   EXPECT_EQ(report().Tree[0].children[0].text, "Problems");
+}
+
+TEST_F(ProjReportTest, TheSecondPassCountsItsProgressFromZero) {
+  project->UnitFiles = {"/p/A.pas", "/p/B.pas"};
+  project->FormFiles = {"/p/A.dfm"};
+  project->UnitCount = 2;
+  project->FormCount = 1;
+  context->settings.CheckStringConst = true;
+  setModeFlags(*project, StartCommand::Scan);
+  Start(*project);
+  // Pass 1 stepped over both units and the form; pass 2 over the units alone.
+  EXPECT_EQ(report().Progress, 2);
+  EXPECT_EQ(report().ProgressMaximum, 3);
 }
 
 TEST_F(ProjReportTest, RecordUsesCountsEachUsedUnitOnce) {

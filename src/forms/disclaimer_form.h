@@ -1,0 +1,21 @@
+// The disclaimer shown before a project is opened or made.
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+
+namespace sorvik {
+
+class TDisclaimerform : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TDisclaimerform(QWidget* parent);
+  bool dontShowAgain() const;
+
+ private:
+  QCheckBox* dontShow_;
+};
+
+}  // namespace sorvik

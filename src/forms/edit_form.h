@@ -1,0 +1,73 @@
+// The source view: the file of the chosen result in an editor with highlighting, the
+// lines that carry results coloured, the result's span selected or the caret at its
+// place, and the file editable and saved with its own line ends and byte-order mark.
+#pragma once
+
+#include <QTabWidget>
+#include <string>
+#include <unordered_map>
+
+#include "forms/line_colours.h"
+#include "generic/text_file.h"
+#include "report/result_view.h"
+
+class QAction;
+class QLabel;
+class QsciScintilla;
+
+namespace sorvik {
+
+struct AppContext;
+
+class TEditForm : public QTabWidget {
+  Q_OBJECT
+
+ public:
+  TEditForm(AppContext& context, const LineColours& colours, QWidget* parent);
+
+  // Shows `path` on the "Source" page; a file already shown (with more than one line) is
+  // kept as it is. False when the file is missing (the user is told) or the edits of the
+  // file shown could not be saved.
+  bool loadFile(const std::string& path);
+  // Empties the view (the project was closed or a run starts).
+  void closeFile();
+  void placeResult(const SourcePlace& place);
+  // `pairs`: 1-based line -> colour pair; every other line keeps the editor's colours.
+  void colourLines(const std::unordered_map<int, ColourPair>& pairs);
+  // Writes the editor's text back to the file; false (the user is told) on failure.
+  bool saveFile();
+  // Offers to save unsaved edits; false when they were to be saved and could not be.
+  bool releaseFile();
+
+  QsciScintilla* editor() const { return editor_; }
+  QAction* saveAction() const { return save_; }
+  const std::string& filePath() const { return path_; }
+
+  // The indicator that paints the text of a line of pair `pair`.
+  static int textIndicator(ColourPair pair) { return kFirstIndicator + pair; }
+
+ private:
+  static constexpr int kFirstIndicator = 8;  // below are the lexers' own
+
+  void setLexerFor(const std::string& path);
+  void defineLineColours();
+  // The editor's character index of a 1-based byte column of the file's line.
+  int characterIndex(int line, int column) const;
+
+  AppContext& context_;
+  const LineColours& colours_;
+  QWidget* EditTab;
+  QLabel* pathLabel_;
+  QsciScintilla* editor_;
+  QAction* save_;
+  std::string path_;
+  TextFile shape_;           // line ends, byte-order mark of the file as read
+  bool utf8_ = false;        // the file is UTF-8; else its bytes are Windows-1252
+  bool binaryForm_ = false;  // shown as text, never written back
+};
+
+// The caption of the "Source" page for a file: its name, or "..." and the last 40
+// characters of a longer name.
+QString sourceTabCaption(const std::string& path);
+
+}  // namespace sorvik

@@ -1,0 +1,169 @@
+// The main window: the commands, the category tree, the right-hand panel (start page,
+// command page or source view) and the output pages below. Runs and openings go to a
+// worker thread; the window shows what the bridge brings and owns the project again
+// once the worker has ended.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/line_colours.h"
+#include "forms/run_bridge.h"
+#include "project/recent_list.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QProgressBar;
+class QStackedWidget;
+class QTabBar;
+class QThread;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace sorvik {
+
+struct AppContext;
+class TProject;
+struct TFrontOutput;
+class TEditForm;
+class TStartForm;
+class TfrmMenu;
+class WindowPrompter;
+
+class TMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Sets itself as the context's observer and prompter.
+  explicit TMainForm(AppContext& context, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  // Opens a project (open dialog, recent entry, start page, command line) on the worker.
+  void OpenProjectFile(const std::string& path);
+  void OpenProject1Click();
+  void NewProject1Click();
+  void Editproject1Click();
+  void CloseProject1Click();
+  void Startscan1Click();
+  void Stop1Click();
+  void RecentItemClick(int number);
+  void SaveAsText1Click();
+  void ViewSuggestion1Click();
+  // Writes the lines of the visible output list; false (the user is told) on failure.
+  bool saveOutputAsText(const std::string& path);
+
+  TProject* project() const { return project_.get(); }
+  // An opening or a run is going on.
+  bool isBusy() const { return busy_ != Busy::Idle; }
+
+ signals:
+  // An opening or a run has ended and the window owns the project again.
+  void idle();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  enum class Busy { Idle, Opening, Running };
+  enum class OutputPage { All, Some, Suggestions };
+
+  void buildActions();
+  void buildMenus();
+  void buildLayout();
+  QWidget* buildProgressPanel();
+  QWidget* buildOutputPanel();
+  void updateCommands();
+  void updateCaption();
+  void showRecent();
+
+  void startWorker(std::function<void()> work, void (TMainForm::*done)());
+  void finishWorker();
+  void openFinished();
+  void runFinished();
+  void projectOpened();
+  void reloadOwnProject();
+  void closeProject();
+  void clearResultViews();
+
+  void applyRunUpdate(const RunUpdate& update);
+  void showTree(const std::vector<TreeNode>& nodes);
+  void indexOutput();
+
+  void MainTreeChange(QTreeWidgetItem* item);
+  void showCategory(int kind, const QString& header);
+  // Marks the tree node of a kind without choosing it again.
+  void showKindInTree(int kind);
+  void OutputBoxClick(int row);
+  void CatListBoxClick(int row);
+  void openResult(size_t index, bool fromCategoryList);
+  void fillCategoryList(int kind, const TFrontOutput* selected);
+  void showSuggestions(const TFrontOutput& result);
+
+  int tabOf(OutputPage page) const;
+  void addOutputTab(OutputPage page, const QString& caption, int position);
+  void removeOutputTab(OutputPage page);
+  void showOutputPage(OutputPage page);
+  void focusOutputList();
+
+  void showRightPanel(QWidget* page);
+
+  AppContext& context_;
+  RunBridge bridge_;
+  WindowPrompter* prompter_;
+  LineColours colours_;
+  RecentList recent_;
+  std::unique_ptr<TProject> project_;
+  std::unique_ptr<TProject> opened_;  // written by the opening worker
+  std::string openingPath_;
+  std::unique_ptr<QThread> worker_;
+  Busy busy_ = Busy::Idle;
+  bool closeWhenIdle_ = false;
+
+  // Output list row -> result index, and a display line -> its first row.
+  std::vector<size_t> outputResults_;
+  std::unordered_map<std::string, int> firstRowOfLine_;
+  std::vector<std::string> categoryLines_;
+  std::optional<size_t> selectedResult_;
+  OutputPage resultsPage_ = OutputPage::All;   // where the last result was chosen
+  QTreeWidgetItem* treeItemChosen_ = nullptr;  // made current by the last change
+
+  QAction* actNewProject;
+  QAction* actOpenProject;
+  QAction* actEditProject;
+  QAction* mnuCloseProject;
+  QAction* btnStartScan;
+  QAction* btnStop;
+  QAction* actSaveAsText;
+  QAction* actViewSuggestion;
+  QAction* actAbout;
+  QAction* btnExit;
+  std::vector<QAction*> recentItems_;
+
+  QTreeWidget* MainTree;
+  QStackedWidget* RightPanel;
+  TStartForm* startForm_;
+  TfrmMenu* menuForm_;
+  TEditForm* editForm_;
+  QWidget* outputPanel_;
+  QTabBar* OutputTabs;
+  QStackedWidget* outputPages_;
+  QListWidget* OutputBox;
+  QListWidget* CatListBox;
+  QLabel* catHeader_;
+  QListWidget* SuggestionBox;
+  QLabel* suggestionLabel_;
+  QWidget* progressPanel_;
+  QLabel* progressHeading_;
+  QLabel* fileLabel_;
+  QLabel* resultsLabel_;
+  QProgressBar* progressBar_;
+  QLabel* statusLabel_;
+};
+
+}  // namespace sorvik

@@ -1,0 +1,139 @@
+// Pictures of the main window for a person to look at: the start page, an opened
+// project, a finished scan, a result shown in the source and a category chosen in the
+// tree. The scan's results come from a stand-in analyser that reports a few findings on
+// the example project through the library's result funnel, as the checks will.
+//
+//   window_screenshot OUTDIR [PROJECT]   (under Xvfb or another display server)
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidget>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+#include "forms/main_form.h"
+#include "generic/paths.h"
+#include "generic/strings.h"
+#include "generic/text_file.h"
+#include "project/project.h"
+#include "project/recent_list.h"
+#include "project/results.h"
+#include "window_fixture.h"
+
+namespace sorvik::test {
+
+namespace {
+
+struct Finding {
+  const char* file;
+  int line;  // 1-based
+  int kind;
+  const char* text;
+  const char* spanned;     // the text the span covers, or ""
+  const char* suggestion;  // or ""
+};
+
+constexpr Finding kFindings[] = {
+    {"MainForm.pas", 49, 109, "Format command has invalid parameters",
+     "Format('%d items in %s', [FItemCount])", ""},
+    {"MainForm.pas", 56, 1, "Both Is and As together are not required, just Is", "",
+     "    TButton(Sender).Caption := 'Working...';"},
+    {"MainForm.pas", 85, 12, "Use resources for this string", "'The report was written to '", ""},
+    {"StockUnit.pas", 58, 102, "Incorrect MessageDialog", "", ""},
+    {"StockUnit.pas", 69, 101, "Object was created but not freed", "", ""},
+};
+
+void reportFindings(TProject& project) {
+  const auto lines = readLines(project.CurrentFile);
+  for (const Finding& f : kFindings) {
+    if (!sameText(fileNameOf(project.CurrentFile), f.file) || !lines) continue;
+    ResultSpan span;
+    const std::string& line = (*lines)[static_cast<size_t>(f.line) - 1];
+    if (const size_t at = line.find(f.spanned); *f.spanned && at != std::string::npos) {
+      span.startCol = static_cast<int>(at) + 1;
+      span.endCol = span.startCol + static_cast<int>(std::string(f.spanned).size());
+      span.endLine = f.line;
+    }
+    SuggestionLines suggestion;
+    if (*f.suggestion) suggestion = std::vector<std::string>{f.suggestion};
+    AddResult(project, f.kind, f.line - 1, f.text, nullptr, false, std::move(suggestion), 1, span);
+  }
+}
+
+bool save(QWidget& window, const QString& folder, const char* name) {
+  QTest::qWait(300);
+  const QString path = folder + "/" + name;
+  const bool saved = window.grab().save(path);
+  std::cout << (saved ? "wrote " : "could not write ") << path.toStdString() << '\n';
+  return saved;
+}
+
+QListWidgetItem* rowOf(QListWidget& list, const QString& start) {
+  for (int row = 0; row < list.count(); ++row)
+    if (list.item(row)->text().startsWith(start)) return list.item(row);
+  return nullptr;
+}
+
+}  // namespace
+
+int takeScreenshots(const QString& folder, const std::string& project) {
+  QDir().mkpath(folder);
+  TempTree home;
+  auto context = windowContext(
+      home, "[Recent]\r\nFile1=" + lowerCase(project) + "\r\nDate1=" + todayText() + "\r\n");
+  context->hooks.walkUnit = [](TProject& p, bool) {
+    reportFindings(p);
+    // Long enough to see the window while a run goes on.
+    if (sameText(fileNameOf(p.CurrentFile), "StockUnit.pas"))
+      std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    return true;
+  };
+  TMainForm window(*context);
+  window.resize(1360, 860);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
+  bool ok = save(window, folder, "window-1-start.png");
+
+  if (!openProject(window, project)) return 1;
+  ok &= save(window, folder, "window-2-opened.png");
+  QSignalSpy ended(&window, &TMainForm::idle);
+  window.Startscan1Click();
+  ok &= save(window, folder, "window-3-scanning.png");
+  if (!ended.wait(30000)) return 1;
+  ok &= save(window, folder, "window-4-scanned.png");
+
+  auto& output = *window.findChild<QListWidget*>("OutputBox");
+  output.setFocus();
+  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(49)"));
+  ok &= save(window, folder, "window-5-result.png");
+  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(56)"));
+  ok &= save(window, folder, "window-6-suggestion.png");
+
+  auto& tree = *window.findChild<QTreeWidget*>("MainTree");
+  const auto warnings = tree.findItems("Warnings", Qt::MatchStartsWith);
+  if (!warnings.isEmpty() && warnings.front()->childCount() > 1)
+    tree.setCurrentItem(warnings.front()->child(1));
+  ok &= save(window, folder, "window-7-category.png");
+
+  // A form's result: the form text without a lexer.
+  if (QListWidgetItem* form = rowOf(output, "\"MainForm.dfm\"")) {
+    output.setCurrentItem(form);
+    ok &= save(window, folder, "window-8-form.png");
+  }
+  return ok ? 0 : 1;
+}
+
+}  // namespace sorvik::test
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  const QStringList arguments = QApplication::arguments();
+  const QString folder = arguments.value(1, "screens");
+  const std::string project =
+      arguments.size() > 2 ? arguments[2].toStdString() : std::string(SORVIK_EXAMPLE_PROJECT);
+  return sorvik::test::takeScreenshots(folder, project);
+}

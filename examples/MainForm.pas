@@ -23,6 +23,7 @@ type
   private
     FItemCount: Integer;
     procedure UpdateStatus;
+    procedure RefreshItems;
     procedure MarkBusy(Sender: TObject);
   public
     property ItemCount: Integer read FItemCount;
@@ -42,6 +43,13 @@ procedure TfrmMain.FormCreate(Sender: TObject);
 begin
   FItemCount := tblItems.RecordCount;
   UpdateStatus;
+end;
+
+// Reads the table afresh after the stock form has changed it.
+procedure TfrmMain.RefreshItems;
+begin
+  tblItems.Close;
+  tblItems.Open;
 end;
 
 procedure TfrmMain.UpdateStatus;

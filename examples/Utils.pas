@@ -36,6 +36,7 @@ function MakeCode(const Prefix, Number: string): string;
 function MidPrice(LowPrice, HighPrice: Double): Double;
 procedure ShelfPosition(Angle, Radius: Double; var X, Y: Double);
 function CountLowStock(List: TStringList; Level: Integer): Integer;
+procedure DropEmptyLines(List: TStringList);
 
 implementation
 
@@ -106,6 +107,17 @@ begin
     if StrToIntDef(Copy(Line, Pos('=', Line) + 1, MaxInt), 0) <= Level then
       Inc(Result);
   end;
+end;
+
+// Walks the list from its end, so that deleting a line does not move the lines still to
+// be visited.
+procedure DropEmptyLines(List: TStringList);
+var
+  I: Integer;
+begin
+  for I := List.Count to 0 do
+    if List[I] = '' then
+      List.Delete(I);
 end;
 
 end.

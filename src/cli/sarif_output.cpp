@@ -33,7 +33,7 @@ struct FileShape {
 class SarifWriter {
  public:
   explicit SarifWriter(const TProject& project)
-      : project_(project), folder_(folderOf(project.ProjectPath)) {}
+      : project_(project), folder_(folderOf(ResolvePath(project.ProjectPath))) {}
 
   json log() {
     std::set<int> kinds;

@@ -94,8 +94,9 @@ void attachFormAnalysis(AppContext& context) {
 
 std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string& path,
                                            bool runChecks) {
-  project.CurrentFile = path;
-  project.observer().fileLabel(path);
+  // Results name the file as the unit walk names units: with "." and ".." resolved.
+  project.CurrentFile = ResolvePath(path);
+  project.observer().fileLabel(project.CurrentFile);
   std::unique_ptr<TFormCode> form;
   try {
     auto lines = ReadFormText(path, project.context().prompter);

@@ -1,5 +1,6 @@
 #include "report/library_setup.h"
 
+#include "checks/statement_checks.h"
 #include "formanalysis/form_analysis.h"
 #include "project/program_folder.h"
 #include "report/proj_report.h"
@@ -22,6 +23,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   // Each layer attaches its analysers here, lower layers first.
   attachFormAnalysis(*context);
   attachSourceModel(*context);
+  attachStatementChecks(*context);
   attachStatisticsSources(*context);
   return context;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "project/result.h"
@@ -31,6 +32,8 @@ class TCodeUnit : public LineForms, public ResultOwner {
   // Lines the routine builder split: the text before the split and its line index.
   std::vector<std::string> RewrittenTexts;
   std::vector<int> RewrittenLineNumbers;
+  // The file lines whose processed text shows constants' values in place of their names.
+  std::unordered_set<int> SubstitutedFileLines;
 
   // Sets LastLine from the lines.
   void computeLastLine();

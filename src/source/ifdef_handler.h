@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "project/project.h"
 #include "source/code_unit.h"
 
 namespace sorvik {
@@ -39,5 +40,10 @@ class TIFDEFHandler {
   LineForms loaded_;                 // the unit's lines as loaded
   std::vector<uint64_t> seenTexts_;  // a fingerprint of the lines of every variant applied
 };
+
+// The run is walking a unit's first conditional variant (or the unit has only one).
+inline bool isFirstVariant(const TProject& project) {
+  return project.VariantCounter <= 2;
+}
 
 }  // namespace sorvik

@@ -143,8 +143,10 @@ void substitute(TCodeUnit& unit, const TProcedureItem& routine,
                 const std::vector<const ConstantTable*>& tables) {
   for (int i = routine.BeginLine + 1; i < routine.EndLine; ++i) {
     if (std::optional<std::string> text =
-            substituteConstants(unit.Lines[static_cast<size_t>(i)], tables))
+            substituteConstants(unit.Lines[static_cast<size_t>(i)], tables)) {
       ReplaceLine(unit, std::move(*text), i);
+      unit.SubstitutedFileLines.insert(unit.LineMap[static_cast<size_t>(i)]);
+    }
   }
 }
 

@@ -152,12 +152,31 @@ void readParams(TProcedureItem& routine, TCounts* counts) {
   addGroups(params, routine.Params, counts);
 }
 
+// The last line of a heading that runs over several lines: its parameter list closed and
+// the line ended with ";". The "var" parameters of its continuation lines do not open a
+// var section.
+int headingEnd(const TCodeUnit& unit, const TProcedureItem& routine) {
+  int depth = 0;
+  bool inLiteral = false;
+  for (int i = routine.HeadingLine; i < routine.BeginLine; ++i) {
+    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+    for (const char c : text) {
+      if (c == '\'') inLiteral = !inLiteral;
+      if (inLiteral) continue;
+      if (c == '(') ++depth;
+      if (c == ')') --depth;
+    }
+    if (depth <= 0 && text.ends_with(';')) return i;
+  }
+  return routine.HeadingLine;
+}
+
 void readLocals(TProcedureItem& routine, TCounts* counts) {
   const TCodeUnit& unit = *routine.Unit;
   enum class Section { None, Var, Const } section = Section::None;
   std::string vars;
   std::string consts;
-  for (int i = routine.HeadingLine + 1; i < routine.BeginLine; ++i) {
+  for (int i = headingEnd(unit, routine) + 1; i < routine.BeginLine; ++i) {
     std::string upper = unit.CompactUpperLines[static_cast<size_t>(i)];
     if (RoutineKind(upper) != 5) break;
     std::string text = unit.CompactLines[static_cast<size_t>(i)];

@@ -20,10 +20,6 @@ namespace sorvik {
 
 namespace {
 
-bool isFirstVariant(const TProject& project) {
-  return project.VariantCounter <= 2;
-}
-
 // The statement statistics: every body line of a statement kind.
 void CountStatements(TProject& project, const TProcedureItem& routine) {
   auto& statements = project.report().Counts.Statements;

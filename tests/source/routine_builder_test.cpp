@@ -68,6 +68,16 @@ TEST(RoutineBuilderTest, ReadsParametersLocalsAndTheResult) {
   EXPECT_EQ(routines[0].allVars.size(), 10u);
 }
 
+TEST(RoutineBuilderTest, AVarParameterOnAContinuedHeadingIsNotALocal) {
+  const auto routines = routinesOf({"function F(A: Integer;", "  var B: Integer;",
+                                    "  var C: string): Integer; cdecl;", "var", "  I: Integer;",
+                                    "begin", "  Result := A;", "end;"});
+  ASSERT_EQ(routines.size(), 1u);
+  EXPECT_EQ(routines[0].params,
+            (Lines{"A=INTEGER", "B=INTEGER", "C=STRING", "F=INTEGER", "RESULT=INTEGER"}));
+  EXPECT_EQ(routines[0].locals, Lines{"I=INTEGER"});
+}
+
 struct BodyCase {
   std::string name;
   Lines body;

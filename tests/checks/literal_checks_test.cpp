@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include "check_fixture.h"
+
+namespace sorvik::test {
+namespace {
+
+const std::vector<std::string> kVars = {"  S: string;", "  P: PChar;", "  N: Integer;"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Literals, RoutineCaseTest,
+    testing::Values(
+        // PChar and PWideChar casts of a literal.
+        RoutineCase{"PCharOfLiteral",
+                    kVars,
+                    {"  P := PChar('abc');"},
+                    11,
+                    "No need to cast string literal as PCHAR",
+                    {"  P := 'abc';"}},
+        RoutineCase{"PWideCharAsArgument",
+                    kVars,
+                    {"  Show(PWideChar('a''b'), N);"},
+                    11,
+                    "No need to cast string literal as PWIDECHAR",
+                    {"  Show('a''b', N);"}},
+        RoutineCase{"PCharOfExpression",
+                    kVars,
+                    {"  P := PChar('abc' + S);"},
+                    11,
+                    "No need to cast string literal as PCHAR"},
+        RoutineCase{"PCharOfVariable", kVars, {"  P := PChar(S);"}, 11},
+        // StrToInt of a literal.
+        RoutineCase{"StrToIntOfNumber",
+                    kVars,
+                    {"  N := StrToInt('12') + 1;"},
+                    32,
+                    "No need to use StrToInt",
+                    {"  N := 12 + 1;"}},
+        RoutineCase{"StrToIntOfHexadecimal",
+                    kVars,
+                    {"  N := StrToInt('$10');"},
+                    32,
+                    "No need to use StrToInt",
+                    {"  N := $10;"}},
+        RoutineCase{"StrToIntOfText", kVars, {"  N := StrToInt('1a');"}, 32},
+        RoutineCase{"StrToIntOfVariable", kVars, {"  N := StrToInt(S);"}, 32},
+        RoutineCase{"StrToIntIgnored",
+                    kVars,
+                    {"  StrToInt('12');"},
+                    7,
+                    "Function result for StrToInt is ignored"},
+        // IntToStr of a literal.
+        RoutineCase{"IntToStrOfNumber",
+                    kVars,
+                    {"  S := IntToStr(12);"},
+                    32,
+                    "No need to use IntToStr",
+                    {"  S := '12';"}},
+        RoutineCase{"IntToStrJoinsLiteral",
+                    kVars,
+                    {"  S := 'n=' + IntToStr(5);"},
+                    32,
+                    "No need to use IntToStr",
+                    {"  S := 'n=5';"}},
+        RoutineCase{"IntToStrJoinsLiteralWithoutBlanks",
+                    kVars,
+                    {"  S := 'n='+IntToStr(-5);"},
+                    32,
+                    "No need to use IntToStr",
+                    {"  S := 'n=-5';"}},
+        RoutineCase{"IntToStrOfHexadecimal",
+                    kVars,
+                    {"  S := IntToStr($10);"},
+                    32,
+                    "No need to use IntToStr",
+                    {"  S := '16';"}},
+        RoutineCase{"IntToStrOfExpression",
+                    kVars,
+                    {"  S := IntToStr(5-3);"},
+                    32,
+                    "No need to use IntToStr"},
+        RoutineCase{"IntToStrEndsLine", kVars, {"  S := IntToStr(12)", "    + S;"}, 32},
+        RoutineCase{"IntToStrOfVariable", kVars, {"  S := IntToStr(N);"}, 32},
+        RoutineCase{"IntToStrIgnored",
+                    kVars,
+                    {"  IntToStr(N);"},
+                    7,
+                    "Function result for IntToStr is ignored"},
+        RoutineCase{"IntToStrAsArgumentLine",
+                    kVars,
+                    {"  S := Format('%s %s', [S,", "    IntToStr(N)]);"},
+                    7}),
+    routineCaseName);
+
+}  // namespace
+}  // namespace sorvik::test

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "checks/check_text.h"
@@ -175,6 +176,23 @@ bool isDefaultCursor(std::string_view text) {
   return text == "SCREEN.CURSOR:=CRDEFAULT;" || text == "SETCURSOR(CRDEFAULT);";
 }
 
+// The project's form names in upper case, made once per run (and again when the list has
+// grown since).
+struct UpperFormNames : RunData {
+  std::unordered_set<std::string> names;
+  size_t madeFrom = 0;
+};
+
+const std::unordered_set<std::string>& upperFormNames(TProject& project) {
+  auto& data = project.runData<UpperFormNames>();
+  if (data.madeFrom != project.FormNames.size()) {
+    data.names.clear();
+    for (const std::string& name : project.FormNames) data.names.insert(upperCase(name));
+    data.madeFrom = project.FormNames.size();
+  }
+  return data.names;
+}
+
 }  // namespace
 
 void CheckMessageDialogs(TProject& project, TProcedureItem& routine) {
@@ -218,14 +236,15 @@ void CheckBusyCursor(TProject& project, TProcedureItem& routine) {
 
 void CheckModalFormOwner(TProject& project, TProcedureItem& routine) {
   if (!kindOn(project, kModalOwnerKind) || project.FormNames.empty()) return;
-  std::vector<std::string> forms;
-  for (const std::string& name : project.FormNames) forms.push_back(upperCase(name));
+  const std::unordered_set<std::string>& forms = upperFormNames(project);
   const TCodeUnit& unit = *routine.Unit;
-  // Where each statement text occurs, so that "a later statement" is one look-up.
+  // Where each statement text occurs, so that "a later statement" is one look-up; made when
+  // the routine creates a form.
   std::map<std::string_view, std::vector<size_t>> occurrences;
-  for (size_t k = 0; k < routine.LineProps.size(); ++k)
-    occurrences[lineOf(unit.CompactUpperLines, statementLine(routine, k))].push_back(k);
   const auto firstAfter = [&](const std::string& text, size_t k) -> std::optional<size_t> {
+    if (occurrences.empty())
+      for (size_t i = 0; i < routine.LineProps.size(); ++i)
+        occurrences[lineOf(unit.CompactUpperLines, statementLine(routine, i))].push_back(i);
     const auto found = occurrences.find(text);
     if (found == occurrences.end()) return std::nullopt;
     const auto at = std::upper_bound(found->second.begin(), found->second.end(), k);
@@ -241,7 +260,7 @@ void CheckModalFormOwner(TProject& project, TProcedureItem& routine) {
     const int line = statementLine(routine, k);
     const std::string& text = lineOf(unit.CompactUpperLines, line);
     const std::string form = text.substr(0, text.find(":="));
-    if (std::find(forms.begin(), forms.end(), form) == forms.end()) continue;
+    if (!forms.count(form)) continue;
     const std::string creation = form + ":=T" + form + ".CREATE(";
     if (text != creation + "APPLICATION);") continue;
     const bool freed = firstAfter(form + ".FREE;", k) || firstAfter("FREEANDNIL(" + form + ");", k);

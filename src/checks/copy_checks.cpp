@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kMaxIntKind = 14;
 constexpr int kDeleteKind = 15;
-constexpr int kSetLengthKind = 24;
 constexpr int kOneCharacterKind = 25;
 constexpr int kZeroStartKind = 104;
 constexpr int kOutOfRangeKind = 105;

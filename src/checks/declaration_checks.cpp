@@ -11,6 +11,7 @@
 #include "generic/strings.h"
 #include "project/form_facts.h"
 #include "project/project.h"
+#include "project/result_kinds.h"
 #include "project/results.h"
 #include "source/code_unit.h"
 #include "source/find_word.h"
@@ -20,7 +21,6 @@ namespace sorvik {
 
 namespace {
 
-constexpr int kUnusedKind = 36;
 constexpr int kNotificationKind = 113;
 constexpr int kFunction = 0;
 
@@ -158,7 +158,7 @@ bool reportRemoval(TProject& project, TProcedureItem& routine, const std::string
   const int line = declaration->line;
   // A line of several declarations ("x: Integer; s: string;") is not taken apart.
   if (!declaration->oneGroup) {
-    reportStatement(project, routine, kUnusedKind, line, message);
+    reportStatement(project, routine, kUnusedVariableKind, line, message);
     return true;
   }
   std::string replacement;
@@ -171,7 +171,7 @@ bool reportRemoval(TProject& project, TProcedureItem& routine, const std::string
   ReportedLineSet& reported = project.report().RoutineReportedLines;
   const int shown = routine.mapLine(line) + 1;
   const bool open = !reported.contains(shown);
-  reportStatement(project, routine, kUnusedKind, line, message,
+  reportStatement(project, routine, kUnusedVariableKind, line, message,
                   std::vector<std::string>{replacement});
   // A second unused name of the line is removed from what this suggestion leaves, and is
   // reported on the same line.
@@ -212,7 +212,7 @@ void CheckUnusedLocals(TProject& project, TProcedureItem& routine) {
     if (used.contains(upperName)) continue;
     const std::string message = "Variable \"" + name + "\" is not in use";
     if (!reportRemoval(project, routine, upperName, message, reopened))
-      reportStatement(project, routine, kUnusedKind, routine.HeadingLine + 1, message);
+      reportStatement(project, routine, kUnusedVariableKind, routine.HeadingLine + 1, message);
   }
   project.report().RoutineReportedLines.insert(reopened.begin(), reopened.end());
 }

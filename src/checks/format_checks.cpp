@@ -19,7 +19,6 @@ namespace sorvik {
 namespace {
 
 constexpr int kInvalidFormatKind = 109;
-constexpr int kUnusedResultKind = 7;
 
 // A formatting call: its name and how many arguments it takes.
 struct FormatCall {

@@ -13,7 +13,6 @@ namespace sorvik {
 
 namespace {
 
-constexpr int kUnusedResultKind = 7;
 constexpr int kPCharKind = 11;
 constexpr int kNoFunctionKind = 32;
 

@@ -14,7 +14,6 @@ namespace sorvik {
 
 namespace {
 
-constexpr int kUnusedResultKind = 7;
 constexpr int kInheritedKind = 8;
 constexpr int kOnExceptionKind = 37;
 

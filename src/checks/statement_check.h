@@ -16,6 +16,10 @@ namespace sorvik {
 
 class TProject;
 
+// Kinds that more than one group of checks reports.
+constexpr int kUnusedResultKind = 7;  // "Value returned from function is unused"
+constexpr int kSetLengthKind = 24;    // "SetLength instead"
+
 // The processed line of statement k.
 inline int statementLine(const TProcedureItem& routine, size_t k) {
   return routine.BeginLine + 1 + static_cast<int>(k);

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kConcatKind = 16;
 constexpr int kAppendStrKind = 18;
-constexpr int kSetLengthKind = 24;
 constexpr int kUpperCaseKind = 27;
 constexpr int kStrLenKind = 30;
 

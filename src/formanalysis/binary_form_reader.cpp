@@ -205,7 +205,7 @@ class Converter {
       case kInt64:
         return append(std::to_string(integer(type)));
       case kExtended:
-        return append(fixedFloatText(extended()));
+        return append(generalFloatText(extended()));
       case kString:
         return text(singleByteUnits(bytes(byte())), false, level);
       case kLString:

@@ -65,17 +65,4 @@ std::string generalFloatText(long double value) {
   return text + d.substr(0, whole) + "." + d.substr(whole);
 }
 
-std::string fixedFloatText(long double value) {
-  if (!std::isfinite(value)) return nonFinite(value);
-  if (value == 0) return "0.000000000000000000";
-  const Digits number = significantDigits(value, 18);
-  // A value below 1 shows fewer than 18 significant digits in its 18 decimals.
-  if (number.exponent < 0) return formatted(value, std::chars_format::fixed, 18);
-  // Too many whole digits for the precision.
-  if (number.exponent >= 18) return generalFloatText(value);
-  const size_t whole = static_cast<size_t>(number.exponent) + 1;
-  return (number.negative ? "-" : "") + number.digits.substr(0, whole) + "." +
-         number.digits.substr(whole) + std::string(18 - (number.digits.size() - whole), '0');
-}
-
 }  // namespace sorvik

@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"Int64", "\x13" + littleEndian(5000000000, 8), {"  P = 5000000000"}},
         ValueCase{"Extended",
                   "\x05" + littleEndian(0xC800000000000000, 8) + littleEndian(0x4002, 2),
-                  {"  P = 12.500000000000000000"}},
+                  {"  P = 12.5"}},
         ValueCase{"String", stringValue("it's"), {"  P = 'it'#39's'"}},
         ValueCase{"LineBreaks", stringValue("a\r\nb"), {"  P = 'a'#13#10'b'"}},
         ValueCase{"EmptyString", stringValue(""), {"  P = ''"}},

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "form_test_support.h"
 #include "formanalysis/form_file_reader.h"
@@ -11,8 +13,14 @@
 namespace sorvik {
 namespace {
 
-class RoundTripTest : public ::testing::TestWithParam<std::string> {
+class FreePascalFormTest : public ::testing::Test {
  protected:
+  void SetUp() override {
+#ifndef SORVIK_FORM_TEXT_TO_BINARY
+    GTEST_SKIP() << "Free Pascal (fpc) was not found when the tests were built";
+#endif
+  }
+
   // Runs the helper on a text form; false when it failed.
   bool toBinary(const std::string& text, const std::string& binary, bool raw) {
 #ifdef SORVIK_FORM_TEXT_TO_BINARY
@@ -28,10 +36,10 @@ class RoundTripTest : public ::testing::TestWithParam<std::string> {
   test::TempFolder folder;
 };
 
+class RoundTripTest : public FreePascalFormTest,
+                      public ::testing::WithParamInterface<std::string> {};
+
 TEST_P(RoundTripTest, BinaryFormsReadBackAsTheirText) {
-#ifndef SORVIK_FORM_TEXT_TO_BINARY
-  GTEST_SKIP() << "Free Pascal (fpc) was not found when the tests were built";
-#endif
   const std::string text = test::testDataFolder() + "formanalysis/forms/" + GetParam();
   const auto expected = readLines(text);
   ASSERT_TRUE(expected.has_value());
@@ -45,6 +53,52 @@ TEST_P(RoundTripTest, BinaryFormsReadBackAsTheirText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, RoundTripTest, ::testing::Values("orders.dfm", "inherited.dfm"));
+
+// Free Pascal stores every float of a text form as an extended value; read back, it is
+// written with at most 15 significant digits and no trailing zeros, in scientific
+// notation below 0.0001 and from 1E15 on.
+TEST_F(FreePascalFormTest, FloatsReadBackWithFifteenSignificantDigits) {
+  struct FloatCase {
+    std::string written, readBack;
+  };
+  const std::vector<FloatCase> cases = {
+      {"38364.9607981713", "38364.9607981713"},
+      {"58.2083333333333", "58.2083333333333"},
+      {"1899.70833333333", "1899.70833333333"},
+      {"-1899.70833333333", "-1899.70833333333"},
+      {"0.1", "0.1"},
+      {"-0.75", "-0.75"},
+      {"3.14159265358979323846", "3.14159265358979"},
+      {"2.0", "2"},
+      {"0.0", "0"},
+      {"-40.0", "-40"},
+      {"99999999999999.99", "100000000000000"},
+      {"123456789012345.0", "123456789012345"},
+      {"999999999999999.9", "1E15"},
+      {"1000000000000000.0", "1E15"},
+      {"123456789012345678901.0", "1.23456789012346E20"},
+      {"-2.5E300", "-2.5E300"},
+      {"1E4000", "1E4000"},
+      {"0.0001", "0.0001"},
+      {"0.00001", "1E-5"},
+      {"-0.000123", "-0.000123"},
+      {"1.5E-7", "1.5E-7"},
+      {"-2.25E-12", "-2.25E-12"},
+      {"6.02214076E-4000", "6.02214076E-4000"},
+  };
+  std::string form = "object Form1: TForm1\r\n";
+  std::vector<std::string> expected = {"object Form1: TForm1"};
+  for (size_t i = 0; i < cases.size(); ++i) {
+    const std::string name = "  P" + std::to_string(i) + " = ";
+    form += name + cases[i].written + "\r\n";
+    expected.push_back(name + cases[i].readBack);
+  }
+  form += "end\r\n";
+  expected.push_back("end");
+  const std::string binary = folder.path() + "floats.dfm";
+  ASSERT_TRUE(toBinary(folder.write("floats.txt", form), binary, false));
+  EXPECT_EQ(ReadFormText(binary, nullptr), expected);
+}
 
 }  // namespace
 }  // namespace sorvik

@@ -103,8 +103,8 @@ object MainForm: TMainForm
     Top = 176
     Width = 489
     Height = 250
-    LeftAxis.Maximum = 2.500000000000000000
-    LeftAxis.Minimum = -0.125000000000000000
+    LeftAxis.Maximum = 2.5
+    LeftAxis.Minimum = -0.125
     Total = 123456789012
     DragCursor = crDefault
     PopupMenu = nil

@@ -1,8 +1,11 @@
 # Runs every golden fixture: tests/fixtures/<case>/args holds the command line (one
 # argument per line, @DIR@ standing for the case's folder); the case's folder is copied
-# to a work folder first, so runs never change the fixtures. stdout must equal
-# expected.txt (with the work folder written as @DIR@); when present, expected-status
-# holds the exit status and expected-stderr.txt the exact stderr.
+# to a work folder first, so runs never change the fixtures. The command runs in the
+# repository's root, so that a case can run a command of the README as it is written
+# there. stdout must equal expected.txt (with the work folder written as @DIR@ and the
+# root as @ROOT@); when present, expected-status holds the exit status and
+# expected-stderr.txt the exact stderr.
+get_filename_component(root ${FIXTURES}/../.. ABSOLUTE)
 file(GLOB cases LIST_DIRECTORIES true ${FIXTURES}/*)
 set(failed 0)
 foreach(case IN LISTS cases)
@@ -20,9 +23,13 @@ foreach(case IN LISTS cases)
     list(APPEND args "${line}")
   endforeach()
   execute_process(COMMAND ${SORVIK} --config-dir ${dir}-home ${args}
+                  WORKING_DIRECTORY ${root}
                   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-  string(REPLACE "${dir}" "@DIR@" out "${out}")
-  string(REPLACE "${dir}" "@DIR@" err "${err}")
+  # The work folder first: it may lie inside the root.
+  foreach(output out err)
+    string(REPLACE "${dir}" "@DIR@" ${output} "${${output}}")
+    string(REPLACE "${root}" "@ROOT@" ${output} "${${output}}")
+  endforeach()
   file(READ ${case}/expected.txt expected)
   set(expected_status 0)
   if(EXISTS ${case}/expected-status)

@@ -9,7 +9,7 @@ source "$root/scripts/common.sh"
 
 install_missing "${BUILD_PACKAGES[@]}"
 
-cmake -S "$root" -B "$root/build" -G Ninja -DSORVIK_GUI=OFF -DSORVIK_TESTS=OFF
+cmake -S "$root" -B "$root/build" "${BUILD_OPTIONS[@]}" -DSORVIK_GUI=OFF -DSORVIK_TESTS=OFF
 cmake --build "$root/build" -j"$jobs"
 
 cd "$root"

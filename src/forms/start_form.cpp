@@ -23,8 +23,8 @@ TStartForm::TStartForm(QAction* openProject, QAction* newProject, QWidget* paren
 
   column->addWidget(headingLabel("sorvik", 2.0, this));
   auto* intro = new QLabel(
-      "Finds hints and warnings in Delphi projects: in the units, the forms and the web "
-      "pages, shown beside the source with the lines coloured.",
+      "Finds hints and warnings in Delphi projects, in the units and the forms, shown "
+      "beside the source with the lines coloured.",
       this);
   intro->setWordWrap(true);
   column->addWidget(intro);

@@ -65,6 +65,21 @@ int literalCallAt(TProject& project, TProcedureItem& routine, size_t k, std::str
   return 0;
 }
 
+// The cast is the whole right side of an assignment to a string or PChar variable, the one
+// place known to take a literal as it takes the pointer: a parameter may be a Pointer
+// (CompareMem(PChar('abc'), ...)), and a cast to a number or a dereference needs the pointer
+// (LongInt(PChar(''))).
+bool assignsCast(const TProcedureItem& routine, size_t k, std::string_view compact,
+                 std::string_view cast) {
+  const std::string& target = routine.StringTargets[k];
+  if (target.empty()) return false;
+  const std::string head = target + ":=" + std::string(cast) + "(";
+  if (!compact.starts_with(head)) return false;
+  const size_t close = literalEnd(compact, head.size());
+  return close != std::string_view::npos &&
+         (compact.substr(close + 1) == ")" || compact.substr(close + 1) == ");");
+}
+
 }  // namespace
 
 void CheckPCharCast(TProject& project, TProcedureItem& routine) {
@@ -85,7 +100,8 @@ void CheckPCharCast(TProject& project, TProcedureItem& routine) {
     if (const int at = FindWord(cast + "('", text, false, false, 1); at != 0) {
       const size_t start = static_cast<size_t>(at - 1);
       const size_t close = literalEnd(text, start + cast.size() + 1);
-      if (close != std::string::npos && holdsAt(text, close + 1, ")")) {
+      if (close != std::string::npos && holdsAt(text, close + 1, ")") &&
+          assignsCast(routine, k, compact, cast)) {
         text.erase(close + 1, 1);
         text.erase(start, cast.size() + 1);
         suggestion = std::vector<std::string>{text};

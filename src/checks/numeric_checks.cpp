@@ -1,5 +1,6 @@
 #include "checks/numeric_checks.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -113,6 +114,9 @@ void CheckReciprocals(TProject& project, TProcedureItem& routine) {
 void CheckSinAndCos(TProject& project, TProcedureItem& routine) {
   if (!kindOn(project, kSinCosKind)) return;
   const TCodeUnit& unit = *routine.Unit;
+  // The call names its unit, which must be in the uses list.
+  const bool usesMath = std::any_of(unit.UsesList.begin(), unit.UsesList.end(),
+                                    [](const std::string& name) { return sameText(name, "Math"); });
   std::optional<SineStatement> sine;
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     const TLineProps& props = routine.LineProps[k];
@@ -139,7 +143,7 @@ void CheckSinAndCos(TProject& project, TProcedureItem& routine) {
     const bool adjacent = standsAlone(unit, sine->line) && standsAlone(unit, line) &&
                           unit.LineMap[static_cast<size_t>(line)] ==
                               unit.LineMap[static_cast<size_t>(sine->line)] + 1;
-    if (adjacent) {
+    if (adjacent && usesMath) {
       const std::string call =
           Indentation(routine, sine->line) + "Math.SinCos(" + sine->argument + "," +
           StartsWithVariable(routine, sine->target, true, VariableClass::Float) + "," +

@@ -1,18 +1,24 @@
 #include "checks/set_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "checks/pascal_text.h"
 #include "checks/statement_check.h"
+#include "generic/strings.h"
 #include "project/project.h"
+#include "source/global_vars.h"
+#include "source/line_forms.h"
 
 namespace sorvik {
 
 namespace {
 
 constexpr int kIncludeKind = 29;
+constexpr int kFunctionRoutine = 0;
 
 // Font styles are set through a property, which Include and Exclude cannot take.
 bool isFontStyle(std::string_view element) {
@@ -21,6 +27,37 @@ bool isFontStyle(std::string_view element) {
   for (const std::string_view style : kStyles)
     if (element == style) return true;
   return false;
+}
+
+// The names declared in the unit's var sections before its first routine (the interface
+// part's too), upper case.
+std::vector<std::string> unitVariables(const TCodeUnit& unit) {
+  const TGlobalVars globals(unit, unit.ImplLine, true);
+  std::vector<std::string> names;
+  bool inVar = false;
+  for (const std::string& line : globals.DeclLines) {
+    std::string_view rest = line;
+    for (const std::string_view section : {"VAR", "CONST", "TYPE"}) {
+      if (rest == section || rest.starts_with(std::string(section) + " ")) {
+        inVar = section == "VAR";
+        rest.remove_prefix(std::min(rest.size(), section.size() + 1));
+      }
+    }
+    const size_t colon = rest.find(':');
+    if (!inVar || colon == std::string_view::npos) continue;
+    for (const std::string& name : splitOutsideLiterals(rest.substr(0, colon), ','))
+      names.push_back(trim(name));
+  }
+  return names;
+}
+
+// Include and Exclude change a variable: a parameter, a local, Result, or a variable of the
+// unit. A property (ControlStyle) cannot be passed to them, nor can a function's name.
+bool isKnownVariable(const TProcedureItem& routine, const std::string& upperName) {
+  if (routine.AllVars.All.Contains(upperName))
+    return !(routine.Kind == kFunctionRoutine && upperName == routine.Name);
+  const std::vector<std::string> globals = unitVariables(*routine.Unit);
+  return std::find(globals.begin(), globals.end(), upperName) != globals.end();
 }
 
 }  // namespace
@@ -59,10 +96,14 @@ void CheckIncludeExclude(TProject& project, TProcedureItem& routine) {
     const std::string& written = lineOf(unit.CompactLines, line);
     const std::string name = written.substr(0, assign);
     const std::string call = operation == '+' ? "Include" : "Exclude";
+    // A bracket in the element means more sets than one ("[a] - [b]").
+    SuggestionLines suggestion;
+    if (element.find_first_of("[]") == std::string::npos && isKnownVariable(routine, set))
+      suggestion = std::vector<std::string>{Indentation(routine, line) + call + "(" + name + "," +
+                                            written.substr(prefix.size(), element.size()) + ");"};
     reportStatement(project, routine, kIncludeKind, line,
                     call + " is faster for set '" + name + "' if it is not a property",
-                    std::vector<std::string>{Indentation(routine, line) + call + "(" + name + "," +
-                                             written.substr(prefix.size(), element.size()) + ");"});
+                    std::move(suggestion));
   }
 }
 

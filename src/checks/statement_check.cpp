@@ -1,11 +1,17 @@
 #include "checks/statement_check.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "checks/stored_line.h"
 #include "generic/strings.h"
 #include "project/project.h"
 #include "project/results.h"
 #include "source/find_word.h"
+#include "source/line_forms.h"
 
 namespace sorvik {
 
@@ -38,32 +44,81 @@ std::pair<size_t, size_t> physicalRun(const TCodeUnit& unit, int line) {
   return {first, last};
 }
 
+// The stored file line of a processed line; none past the file's lines.
+const std::string* storedText(const TCodeUnit& unit, int line) {
+  const int fileLine = unit.LineMap[static_cast<size_t>(line)];
+  if (fileLine < 0 || static_cast<size_t>(fileLine) >= unit.SourceLines.size()) return nullptr;
+  return &unit.SourceLines[static_cast<size_t>(fileLine)];
+}
+
+// A directive that the loader replaces by the lines of the file it names: "{$I name}" or
+// "{$INCLUDE name}" at the start of the line, and no other "{$I..." directive.
+bool namesIncludeFile(std::string_view stored) {
+  if (!trimView(stored).starts_with("{$I")) return false;
+  const std::string text = compactLine(stored);
+  return text.size() > 4 && (text[3] == ' ' || text.compare(3, 6, "NCLUDE") == 0);
+}
+
 // The processed line is one of the lines of an expanded include file: they all keep the
 // file line of the directive, which a suggestion built from one of them must not replace.
+// A directive that was not expanded is its own processed line and comes from no file.
 bool fromIncludeFile(const TCodeUnit& unit, int line) {
-  const int fileLine = unit.LineMap[static_cast<size_t>(line)];
-  if (fileLine < 0 || static_cast<size_t>(fileLine) >= unit.SourceLines.size()) return false;
-  return startsWith(upperCase(trimLeft(unit.SourceLines[static_cast<size_t>(fileLine)])), "{$I") &&
-         !startsWith(unit.ScanLines[static_cast<size_t>(line)], "{$I");
+  if (!unit.Project.settings().DoIncludes) return false;
+  const std::string* stored = storedText(unit, line);
+  return stored && namesIncludeFile(*stored) &&
+         !unit.ScanLines[static_cast<size_t>(line)].starts_with("{$I");
+}
+
+// The stored file line of a processed line, read for the code and comments it holds;
+// none for a line of an include file and for one that begins inside a comment.
+std::optional<StoredLine> storedLine(const TProcedureItem& routine, int line) {
+  const TCodeUnit& unit = *routine.Unit;
+  if (fromIncludeFile(unit, line)) return std::nullopt;
+  const std::string* stored = storedText(unit, line);
+  if (!stored) return std::nullopt;
+  return StoredLine::read(*stored, unit.Lines[physicalRun(unit, line).first], unit.IsCpp);
+}
+
+bool isEditMarker(const SuggestionLines& suggestion) {
+  return suggestion && suggestion->size() == 1 && suggestion->front() == "{Remove line}";
+}
+
+// The suggestion for the whole file line(s) made from the processed text: a one-line
+// change is carried over to the stored line, so that its comments and directives stay; a
+// suggestion that replaces more lines, or writes more, keeps only the comments that end
+// a single line, and is dropped when others would go.
+SuggestionLines onStoredLines(const TProcedureItem& routine, int line, SuggestionLines suggestion,
+                              int lineCount) {
+  if (!suggestion || isEditMarker(suggestion)) return suggestion;
+  const std::optional<StoredLine> stored = storedLine(routine, line);
+  if (!stored) return std::nullopt;
+  if (suggestion->size() == 1 && lineCount == 1) {
+    std::optional<std::string> carried = stored->carry(suggestion->front());
+    if (!carried) return std::nullopt;
+    return std::vector<std::string>{std::move(*carried)};
+  }
+  if (lineCount == 1) {
+    const std::optional<std::string> trailing = stored->trailingComments();
+    if (!trailing || suggestion->empty()) return std::nullopt;
+    suggestion->back() += *trailing;
+    return suggestion;
+  }
+  const TCodeUnit& unit = *routine.Unit;
+  for (int k = 0; k < lineCount; ++k) {
+    const int fileLine = unit.LineMap[static_cast<size_t>(line)] + k;
+    if (static_cast<size_t>(fileLine) >= unit.SourceLines.size()) return std::nullopt;
+    const auto roles = CharRoles(unit.SourceLines[static_cast<size_t>(fileLine)], unit.IsCpp);
+    if (std::find(roles.begin(), roles.end(), CharRole::Comment) != roles.end())
+      return std::nullopt;
+  }
+  return suggestion;
 }
 
 }  // namespace
 
-std::string PhysicalLineText(const TProcedureItem& routine, int line) {
-  const TCodeUnit& unit = *routine.Unit;
-  const auto [first, last] = physicalRun(unit, line);
-  std::string text;
-  for (size_t i = first; i <= last; ++i) {
-    if (i > first) text += ' ';
-    text += unit.Lines[i];
-  }
-  return text;
-}
-
 SuggestionLines FitToPhysicalLine(const TProcedureItem& routine, int line,
                                   SuggestionLines suggestion) {
   const TCodeUnit& unit = *routine.Unit;
-  if (fromIncludeFile(unit, line)) return std::nullopt;
   const auto [first, last] = physicalRun(unit, line);
   if (first == last || !suggestion) return suggestion;
   if (suggestion->size() > 1) return std::nullopt;
@@ -83,19 +138,26 @@ SuggestionLines FitToPhysicalLine(const TProcedureItem& routine, int line,
   return std::vector<std::string>{joined};
 }
 
+std::vector<size_t> FindInSourceLine(const TProcedureItem& routine, int line, std::string_view find,
+                                     bool inLiterals) {
+  const std::optional<StoredLine> stored = storedLine(routine, line);
+  std::vector<size_t> found;
+  if (!stored || find.empty()) return found;
+  const std::string code = upperCase(stored->code());
+  const std::string upperFind = upperCase(find);
+  for (int at = FindWord(upperFind, code, true, inLiterals, 1); at != 0;
+       at = FindWord(upperFind, code, true, inLiterals, at + 1))
+    found.push_back(static_cast<size_t>(at - 1));
+  return found;
+}
+
 SuggestionLines ReplaceOnceInSourceLine(const TProcedureItem& routine, int line,
                                         std::string_view find, bool inLiterals,
                                         std::string_view replacement) {
-  const TCodeUnit& unit = *routine.Unit;
-  const int fileLine = unit.LineMap[static_cast<size_t>(line)];
-  if (fileLine < 0 || static_cast<size_t>(fileLine) >= unit.SourceLines.size()) return std::nullopt;
-  const std::string& stored = unit.SourceLines[static_cast<size_t>(fileLine)];
-  const std::string upper = upperCase(stored);
-  const std::string upperFind = upperCase(find);
-  const int at = FindWord(upperFind, upper, true, inLiterals, 1);
-  if (at == 0 || FindWord(upperFind, upper, true, inLiterals, at + 1) != 0) return std::nullopt;
-  std::string replaced = stored;
-  replaced.replace(static_cast<size_t>(at - 1), upperFind.size(), replacement);
+  const std::vector<size_t> found = FindInSourceLine(routine, line, find, inLiterals);
+  if (found.size() != 1) return std::nullopt;
+  std::string replaced = *storedText(*routine.Unit, line);
+  replaced.replace(found.front(), find.size(), replacement);
   return std::vector<std::string>{replaced};
 }
 
@@ -107,8 +169,9 @@ bool showsConstantValues(const TProcedureItem& routine, int line) {
 void reportStatement(TProject& project, TProcedureItem& routine, int kind, int line,
                      const std::string& message, SuggestionLines suggestion, int lineCount) {
   if (showsConstantValues(routine, line)) suggestion.reset();
+  suggestion = FitToPhysicalLine(routine, line, std::move(suggestion));
   AddResult(project, kind, line, message, &routine, false,
-            FitToPhysicalLine(routine, line, std::move(suggestion)), lineCount);
+            onStoredLines(routine, line, std::move(suggestion), lineCount), lineCount);
 }
 
 void reportWholeLine(TProject& project, TProcedureItem& routine, int kind, int line,

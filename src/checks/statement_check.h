@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "project/result.h"
 #include "source/code_unit.h"
@@ -35,18 +36,20 @@ bool kindOn(const TProject& project, int kind);
 std::string StripQuotes(std::string_view text);
 // The leading blanks of the `Lines` text of a processed line.
 std::string Indentation(const TProcedureItem& routine, int line);
-// The `Lines` texts of every processed line that came from the same file line as `line`,
-// joined with single blanks.
-std::string PhysicalLineText(const TProcedureItem& routine, int line);
 // Keeps a suggestion for one statement applicable when its file line holds several: a
-// one-line suggestion becomes the whole file line with the statement's text replaced; a
-// longer one is dropped. None when the statement's text is not found on the line.
+// one-line suggestion becomes the text of the whole file line with the statement's text
+// replaced; a longer one is dropped. None when the statement's text is not found on the line.
 SuggestionLines FitToPhysicalLine(const TProcedureItem& routine, int line,
                                   SuggestionLines suggestion);
-// The stored file line of a processed line with the one word-bounded occurrence of `find`
-// (compared in upper case; inside literals only when `inLiterals`) replaced; none when it
-// occurs other than once. The stored line is the file line the processed line came from,
-// whatever splits and expansions lie between them.
+// Where the word-bounded occurrences of `find` (compared in upper case; inside literals only
+// when `inLiterals`) stand in the code of the stored file line of a processed line, in
+// order: comments and directives are not searched. The stored line is the file line the
+// processed line came from, whatever splits and expansions lie between them; nothing is
+// found on a line of an include file or on one whose processed text shows other code.
+std::vector<size_t> FindInSourceLine(const TProcedureItem& routine, int line, std::string_view find,
+                                     bool inLiterals);
+// The stored file line with the one occurrence of `find` (as FindInSourceLine finds it)
+// replaced; none when it occurs other than once.
 SuggestionLines ReplaceOnceInSourceLine(const TProcedureItem& routine, int line,
                                         std::string_view find, bool inLiterals,
                                         std::string_view replacement);
@@ -55,14 +58,16 @@ SuggestionLines ReplaceOnceInSourceLine(const TProcedureItem& routine, int line,
 // from its text would write the values into the file.
 bool showsConstantValues(const TProcedureItem& routine, int line);
 
-// Reports a result of the routine; a suggestion built from the statement's own text is
-// fitted to its file line first, and dropped when the text shows constants' values.
+// Reports a result of the routine. A suggestion built from the statement's own processed
+// text is fitted to its file line, then carried over to the stored line so that the line's
+// comments and directives stay (dropped when the change would take one away); it is dropped
+// when the text shows constants' values or came from an include file. "{Remove line}"
+// passes as it is.
 void reportStatement(TProject& project, TProcedureItem& routine, int kind, int line,
                      const std::string& message, SuggestionLines suggestion = {},
                      int lineCount = 1);
-// Reports a result whose suggestion is already a whole file line (from
-// ReplaceOnceInSourceLine or PhysicalLineText): fitting it would repeat the line's other
-// statements.
+// Reports a result whose suggestion is already the stored file line changed (from
+// ReplaceOnceInSourceLine or FindInSourceLine).
 void reportWholeLine(TProject& project, TProcedureItem& routine, int kind, int line,
                      const std::string& message, SuggestionLines suggestion);
 

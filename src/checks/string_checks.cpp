@@ -1,6 +1,8 @@
 #include "checks/string_checks.h"
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "checks/pascal_text.h"
@@ -79,9 +81,77 @@ bool joinArguments(std::string& text, size_t start, size_t open, size_t close) {
   return true;
 }
 
-// StrLen(p) becomes p[0], unless a PChar cast follows.
-bool indexZero(std::string& text, size_t start, size_t open, size_t close) {
+// The position after the blanks from `at`; text.size() at the end.
+size_t skipBlanks(std::string_view text, size_t at) {
+  while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+  return at;
+}
+
+// The word that ends just before `end` (after blanks), in upper case; "" when the text
+// there does not end with a letter.
+std::string wordBefore(std::string_view text, size_t end) {
+  while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
+  size_t start = end;
+  while (start > 0 && isIdentChar(text[start - 1])) --start;
+  return upperCase(text.substr(start, end - start));
+}
+
+// A pointer as StrLen takes it and indexing reads it: names joined by "." and "^", each
+// with any indexes; no call, cast, address or arithmetic.
+bool isPlainPointer(std::string_view text) {
+  if (text.empty() || !isIdentChar(text.front())) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '[') {
+      int depth = 0;
+      for (; i < text.size(); ++i) {
+        if (text[i] == '[') ++depth;
+        if (text[i] == ']' && --depth == 0) break;
+      }
+      if (i == text.size()) return false;
+    } else if (!isIdentChar(text[i]) && text[i] != '.' && text[i] != '^') {
+      return false;
+    }
+  }
+  return true;
+}
+
+// StrLen(p) = 0 becomes p[0] = #0, and so do "<> 0" and "> 0" (as "<>"): only where the
+// length is compared with zero does the first character tell the same. The comparison must
+// stand alone (no operator binds its sides more tightly), and a PChar cast that follows
+// keeps the call.
+bool firstCharacterTest(std::string& text, size_t start, size_t open, size_t close) {
   if (FindWord("PCHAR", text, false, false, static_cast<int>(open) + 1) != 0) return false;
+  const std::string pointer = trim(std::string_view(text).substr(open + 1, close - open - 1));
+  if (!isPlainPointer(pointer)) return false;
+  size_t before = start;
+  while (before > 0 && (text[before - 1] == ' ' || text[before - 1] == '\t')) --before;
+  const char opener = before > 0 ? text[before - 1] : '\0';
+  const std::string keyword = wordBefore(text, start);
+  if (!(before == 0 || opener == '(' || opener == ',' || opener == '[' ||
+        (opener == '=' && before > 1 && text[before - 2] == ':') || keyword == "IF" ||
+        keyword == "WHILE" || keyword == "UNTIL"))
+    return false;
+  const size_t op = skipBlanks(text, close + 1);
+  std::string_view comparison;
+  for (const std::string_view candidate : {"<>", "=", ">"})
+    if (holdsAt(text, op, candidate)) {
+      comparison = candidate;
+      break;
+    }
+  if (comparison.empty() || holdsAt(text, op, ">=")) return false;
+  const size_t zero = skipBlanks(text, op + comparison.size());
+  if (!holdsAt(text, zero, "0") ||
+      (zero + 1 < text.size() && (isIdentChar(text[zero + 1]) || text[zero + 1] == '.')))
+    return false;
+  const size_t next = skipBlanks(text, zero + 1);
+  if (next < text.size() && std::string_view(")],;").find(text[next]) == std::string_view::npos) {
+    size_t end = next;
+    while (end < text.size() && isIdentChar(text[end])) ++end;
+    const std::string word = upperCase(std::string_view(text).substr(next, end - next));
+    if (word != "THEN" && word != "DO" && word != "ELSE" && word != "END") return false;
+  }
+  text.replace(zero, 1, "#0");
+  if (comparison == ">") text.replace(op, 1, "<>");
   text.replace(close, 1, "[0]");
   text.erase(start, open + 1 - start);
   return true;
@@ -104,6 +174,32 @@ void reportRewrittenCalls(TProject& project, TProcedureItem& routine, int kind,
     if (changed)
       reportStatement(project, routine, kind, line, message, std::vector<std::string>{text});
   }
+}
+
+// "Ansi" put before every call of UpperCase and LowerCase on the stored line, or nothing
+// when one of them is not surely a call of the plain function: a comparison of an Ansi
+// result with a plain one would change its meaning.
+SuggestionLines ansiCalls(const TProcedureItem& routine, int line) {
+  std::vector<size_t> calls;
+  for (const std::string_view word : {"UPPERCASE", "LOWERCASE"}) {
+    const std::vector<size_t> found = FindInSourceLine(routine, line, word, false);
+    calls.insert(calls.end(), found.begin(), found.end());
+  }
+  const std::string& stored =
+      routine.Unit->SourceLines[static_cast<size_t>(routine.Unit->LineMap[line])];
+  for (const size_t at : calls) {
+    size_t after = at + std::string_view("UPPERCASE").size();
+    while (after < stored.size() && (stored[after] == ' ' || stored[after] == '\t')) ++after;
+    if (after == stored.size() || stored[after] != '(') return std::nullopt;
+    if (at > 0 && stored[at - 1] == '.' &&
+        !endsWith(upperCase(std::string_view(stored).substr(0, at)), "SYSUTILS."))
+      return std::nullopt;
+  }
+  if (calls.empty()) return std::nullopt;
+  std::sort(calls.begin(), calls.end());
+  std::string text = stored;
+  for (auto at = calls.rbegin(); at != calls.rend(); ++at) text.insert(*at, "Ansi");
+  return std::vector<std::string>{text};
 }
 
 }  // namespace
@@ -157,7 +253,7 @@ void CheckConcat(TProject& project, TProcedureItem& routine) {
 
 void CheckStrLen(TProject& project, TProcedureItem& routine) {
   reportRewrittenCalls(project, routine, kStrLenKind, "STRLEN(", "Faster to use [0] than StrLen",
-                       indexZero);
+                       firstCharacterTest);
 }
 
 void CheckUpperCase(TProject& project, TProcedureItem& routine) {
@@ -167,15 +263,9 @@ void CheckUpperCase(TProject& project, TProcedureItem& routine) {
     if (!isPlainStatement(routine.LineProps[k])) continue;
     const int line = statementLine(routine, k);
     const std::string& text = lineOf(unit.CompactUpperLines, line);
-    const std::string_view word = firstCodeWord(text, {"UPPERCASE", "LOWERCASE"});
-    if (word.empty()) continue;
-    std::string physical = PhysicalLineText(routine, line);
+    if (firstCodeWord(text, {"UPPERCASE", "LOWERCASE"}).empty()) continue;
     SuggestionLines suggestion;
-    const int at = FindWord(word, physical, false, false, 1);
-    if (at != 0 && !showsConstantValues(routine, line)) {
-      physical.insert(static_cast<size_t>(at - 1), "Ansi");
-      suggestion = std::vector<std::string>{physical};
-    }
+    if (!showsConstantValues(routine, line)) suggestion = ansiCalls(routine, line);
     reportWholeLine(project, routine, kUpperCaseKind, line,
                     "AnsiUppercase and AnsiLowercase are faster", std::move(suggestion));
   }

@@ -3,6 +3,8 @@
 // other way round), and toolbar captions that are not displayed.
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "formanalysis/component_kinds.h"
 #include "formanalysis/form_hints.h"
@@ -21,6 +23,38 @@ std::vector<std::string> removeLine() {
   return {"{Remove line}"};
 }
 
+// The standard actions of the class libraries whose names do not end in "Action", in lower
+// case without their "T": like every action they keep a hint but have no ShowHint.
+constexpr std::string_view kStandardActions =
+    "browseforfolder browseurl colorselect customizeactionbars datasetcancel datasetdelete "
+    "datasetedit datasetfirst datasetinsert datasetlast datasetnext datasetpost datasetprior "
+    "datasetrefresh downloadurl editcopy editcut editdelete editpaste editselectall editundo "
+    "fileexit fileopen fileopenwith filepagesetup fileprintsetup filerun filesaveas fontedit "
+    "helpcontents helponhelp helptopicsearch listcontrolclearselection listcontrolcopyselection "
+    "listcontroldeleteselection listcontrolmoveselection listcontrolselectall openpicture "
+    "printdlg richeditaligncenter richeditalignleft richeditalignright richeditbold "
+    "richeditbullets richedititalic richeditstrikeout richeditunderline savepicture searchfind "
+    "searchfindfirst searchfindnext searchreplace sendmail windowarrange windowcascade "
+    "windowclose windowminimizeall windowtilehorizontal windowtilevertical";
+
+constexpr int kKindActionManager = 52;
+
+// An action: the form cannot be loaded with a ShowHint written into one. Actions stand in
+// action lists and action managers; one elsewhere is known by its class.
+bool isAction(const TFormObject& object, const FormLines& lines) {
+  if (object.Kind == kKindAction) return true;
+  if (object.Parent &&
+      (object.Parent->Kind == kKindActionList || object.Parent->Kind == kKindActionManager))
+    return true;
+  const std::optional<ObjectLine> opening = parseObjectLine(lines[object.StartLine]);
+  if (!opening) return false;
+  const std::string& written = opening->className;
+  const std::string className = lowerCase(trim(written.substr(0, written.find('['))));
+  return endsWith(className, "action") ||
+         (" " + std::string(kStandardActions) + " ").find(" " + className + " ") !=
+             std::string::npos;
+}
+
 }  // namespace
 
 void TFormHints::checkHintsShown() {
@@ -29,14 +63,16 @@ void TFormHints::checkHintsShown() {
     const TFormVisualObject* visual = object.visual();
     if (!visual || object.Kind == kKindMenuItem || object.Kind == kKindAction) continue;
     if (visual->Hint.Hint.empty() || visual->Hint.ShowHint) continue;
+    const bool action = isAction(object, form_.Lines);
     // A toolbar that shows hints shows the hints of its buttons.
     if (object.Kind == kKindToolButton && object.Parent && object.Parent->Kind == kKindToolbar &&
         ReadBoolProperty(*object.Parent, form_.Lines, "ShowHint", false).Value)
       continue;
     const int line = visual->Hint.Line;
     report(5, line, "Hint exists for " + object.Name + " but ShowHint is false",
-           std::vector<std::string>{"{Insert:}",
-                                    form_.Lines.indentationText(line) + "ShowHint = True"});
+           action ? std::nullopt
+                  : SuggestionLines(std::vector<std::string>{
+                        "{Insert:}", form_.Lines.indentationText(line) + "ShowHint = True"}));
   }
 }
 

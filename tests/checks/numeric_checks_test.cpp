@@ -76,6 +76,7 @@ struct SinCosCase {
   bool reported;
   std::vector<std::string> suggestion = {};  // empty: none
   size_t at = 0;                             // the body line of the sine
+  bool usesMath = true;                      // the unit names Math in its uses list
 };
 
 class SinCosTest : public testing::TestWithParam<SinCosCase> {};
@@ -83,7 +84,9 @@ class SinCosTest : public testing::TestWithParam<SinCosCase> {};
 TEST_P(SinCosTest, ReportsAsExpected) {
   const SinCosCase& sinCos = GetParam();
   CheckFixture fixture;
-  fixture.addUnit("Unit1.pas", routineUnit(sinCos.vars, sinCos.body));
+  std::vector<std::string> unit = routineUnit(sinCos.vars, sinCos.body);
+  if (sinCos.usesMath) unit[3] = "uses Classes, math;";
+  fixture.addUnit("Unit1.pas", unit);
   const std::vector<Finding> findings = fixture.scanFor({17});
   EXPECT_TRUE(fixture.errors().empty());
   if (!sinCos.reported) {
@@ -130,7 +133,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"  Z := Sin(X);", "  X := Sin(A);", "  Y := Cos(A);"},
                    true,
                    {"  Math.SinCos(A,X,Y);"},
-                   1}),
+                   1},
+        // The call names the unit Math, which the unit must use.
+        SinCosCase{
+            "WithoutMath", kFloats, {"  X := Sin(A);", "  Y := Cos(A);"}, true, {}, 0, false}),
     [](const testing::TestParamInfo<SinCosCase>& info) { return info.param.name; });
 
 }  // namespace

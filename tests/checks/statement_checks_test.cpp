@@ -49,5 +49,70 @@ TEST(StatementChecksTest, LeadingEmptyLinesAreNotStatements) {
   EXPECT_EQ(findings[0].line, 11);
 }
 
+// A suggestion is made from the processed text, whose comments are blanks; what it changes
+// is carried over to the stored line, whose comments and directives stay. A change that
+// would take one away leaves the result without a suggestion.
+INSTANTIATE_TEST_SUITE_P(
+    StoredLine, RoutineCaseTest,
+    testing::Values(RoutineCase{"CommentAfterTheStatement",
+                                {"  S, T: string;"},
+                                {"  S := Concat(S, T); // both"},
+                                16,
+                                "Use + instead of Concat",
+                                {"  S := S+ T; // both"}},
+                    RoutineCase{"StatementRewrittenWhole",
+                                {"  Options: TOptions;"},
+                                {"  Options := Options + [opFast]; { faster } (* twice *)"},
+                                29,
+                                "Include is faster for set 'Options' if it is not a property",
+                                {"  Include(Options,opFast); { faster } (* twice *)"}},
+                    RoutineCase{"DirectivesAroundTheStatement",
+                                {"  S, T: string;"},
+                                {"  {$IFDEF DEBUG}S := Concat(S, T);{$ENDIF}"},
+                                16,
+                                "Use + instead of Concat",
+                                {"  {$IFDEF DEBUG}S := S+ T;{$ENDIF}"}},
+                    RoutineCase{"CommentInsideTheChange",
+                                {"  Options: TOptions;"},
+                                {"  Options := Options + { one } [opFast];"},
+                                29,
+                                "Include is faster for set 'Options' if it is not a property"},
+                    // A search of the stored line passes over its comments.
+                    RoutineCase{"OccurrenceInAComment",
+                                {"  S: string;"},
+                                {"  S := Copy(S, 0, 2); // was Copy(S, 0, 2)"},
+                                104,
+                                "Start of string is 1, not zero",
+                                {"  S := Copy(S, 1, 2); // was Copy(S, 0, 2)"}}),
+    routineCaseName);
+
+// Lines that replace two file lines cannot keep the comment of either.
+TEST(StatementChecksTest, NoSuggestionOverLinesWithComments) {
+  CheckFixture fixture;
+  std::vector<std::string> unit =
+      routineUnit({"  A, X, Y: Double;"}, {"  X := Sin(A);", "  Y := Cos(A); // cosine"});
+  unit[3] = "uses Math;";
+  fixture.addUnit("Unit1.pas", unit);
+  const auto findings = fixture.scanFor({17});
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_FALSE(findings[0].hasSuggestion);
+}
+
+// A line that holds a directive beginning "{$I" is not from an include file unless the
+// directive named one and was expanded: a conditional one, blanked without conditional
+// compilation, keeps the suggestion whether include files are expanded or not.
+TEST(StatementChecksTest, AConditionalDirectiveIsNoIncludeFile) {
+  for (const bool expand : {true, false}) {
+    CheckFixture fixture;
+    fixture.settings().DoIncludes = expand;
+    fixture.addUnit("Unit1.pas", routineUnit({"  S, T: string;"},
+                                             {"  {$IFDEF DEBUG} S := UpperCase(T); {$ENDIF}"}));
+    const auto findings = fixture.scanFor({27});
+    ASSERT_EQ(findings.size(), 1u);
+    EXPECT_EQ(findings[0].suggestions,
+              std::vector<std::string>{"  {$IFDEF DEBUG} S := AnsiUpperCase(T); {$ENDIF}"});
+  }
+}
+
 }  // namespace
 }  // namespace sorvik::test

@@ -80,6 +80,29 @@ INSTANTIATE_TEST_SUITE_P(
                   "end",
                   {"\"Form1.dfm\"(11):[Hint] Hint exists for ToolButton2 but ShowHint is false"},
                   {"{Insert:} /       ShowHint = True"}},
+        // An action has no ShowHint: a form with one written into an action cannot be
+        // loaded. Actions stand in action lists and action managers, even when their class
+        // is taken for a control's, or are known by their class.
+        CheckCase{"HintOfAnAction",
+                  "object Form1: TForm1\n"
+                  "  object ActionList1: TActionList\n"
+                  "    object DataSetEdit1: TDataSetEdit\n"
+                  "      Hint = 'Edit'\n"
+                  "    end\n"
+                  "  end\n"
+                  "  object ActionManager1: TActionManager\n"
+                  "    object FileExit1: TFileExit\n"
+                  "      Hint = 'Quit'\n"
+                  "    end\n"
+                  "  end\n"
+                  "  object EditCopy1: TEditCopy\n"
+                  "    Hint = 'Copy'\n"
+                  "  end\n"
+                  "end",
+                  {"\"Form1.dfm\"(4):[Hint] Hint exists for DataSetEdit1 but ShowHint is false",
+                   "\"Form1.dfm\"(9):[Hint] Hint exists for FileExit1 but ShowHint is false",
+                   "\"Form1.dfm\"(13):[Hint] Hint exists for EditCopy1 but ShowHint is false"},
+                  {"", "", ""}},
         CheckCase{"DefaultCaptions",
                   "object Form1: TForm1\n"
                   "  object Button1: TButton\n"

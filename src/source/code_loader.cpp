@@ -9,36 +9,11 @@
 #include "source/code_unit.h"
 #include "source/comment_blanker.h"
 #include "source/include_expander.h"
+#include "source/type_declarations.h"
 
 namespace sorvik {
 
 namespace {
-
-// The type declarations of the implementation part are no code to check: from each line
-// "TYPE" (or beginning "TYPE "), lines are emptied up to the first declaration's end, a line
-// with ";" for a one-line declaration, else the next "END;".
-void hideImplementationTypes(TCodeUnitHeader& header) {
-  const std::vector<std::string>& text = header.CompactUpperLines;
-  for (size_t i = static_cast<size_t>(header.ImplLine) + 1; i < text.size(); ++i) {
-    if (text[i] != "TYPE" && !text[i].starts_with("TYPE ")) continue;
-    bool decided = false;
-    bool oneLine = false;
-    for (size_t n = i; n < text.size(); ++n) {
-      const std::string declaration = n == i ? text[n].substr(text[n].size() > 4 ? 5 : 4) : text[n];
-      const bool endLine = text[n] == "END;";
-      if (!decided && !declaration.empty()) {
-        decided = true;
-        oneLine = declaration.find(';') != std::string::npos;
-      }
-      header.blank(n);
-      if ((decided && oneLine) || (endLine && n > i)) {
-        i = n;
-        break;
-      }
-      if (n + 1 == text.size()) i = n;
-    }
-  }
-}
 
 std::unique_ptr<TCodeUnitHeader> prepareHeader(const std::string& path, TProject& project,
                                                IncludeLookup& includes) {
@@ -71,7 +46,7 @@ std::unique_ptr<TCodeUnitHeader> prepareHeader(const std::string& path, TProject
       header->HasImplementation = true;
     }
   }
-  if (!searching && header->HasImplementation) hideImplementationTypes(*header);
+  if (!searching && header->HasImplementation) hideImplementationTypes(*header, header->ImplLine);
 
   if (header->size() == 0) {
     project.addError("Error loading file " + project.CurrentFile);

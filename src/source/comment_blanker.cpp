@@ -14,43 +14,67 @@ void blankRange(std::string& text, size_t from, size_t to) {
   }
 }
 
-// "//" outside a literal blanks the rest of the line; quotes toggle the literal state,
-// which starts afresh on every line. Line comments are not counted: the statistics count
-// block and brace comments.
-void blankLineComments(std::vector<std::string>& lines) {
-  for (std::string& line : lines) {
-    bool inLiteral = false;
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-      if (line[i] == '\'') {
-        inLiteral = !inLiteral;
-      } else if (!inLiteral && line[i] == '/' && line[i + 1] == '/') {
-        blankRange(line, i, line.size());
-        break;
-      }
-    }
-  }
+// The kinds of comment a scan looks for; an empty `block` opening looks for no block
+// comments.
+struct CommentSyntax {
+  bool lineComments;
+  std::string_view blockOpen, blockClose;
+  bool braces;
+};
+
+constexpr CommentSyntax kPascal{true, "(*", "*)", true};
+constexpr CommentSyntax kCStyle{true, "/*", "*/", false};
+constexpr CommentSyntax kBracesOnly{false, "", "", true};
+
+enum class CommentKind { Line, Block, Brace };
+
+bool isLineBreak(char c) {
+  return c == '\r' || c == '\n';
 }
 
-// Walks the joined text for `open` outside literals (the literal state restarts at
-// every CR) and hands each group up to the next `close` to `handle`. An opening without
-// its closing leaves the rest of the text as it is: no later one could be closed either.
+// Walks the text once from left to right and hands every comment to `handle` with its kind
+// and its range: whatever opens first wins, so "{ see http://x.org }" is one brace comment
+// and "// a { b" one line comment. Quotes toggle the literal state, which restarts on every
+// line; nothing opens a comment inside a literal. An opening without its closing is no
+// comment and the walk goes on after it; no later opening of that kind could be closed
+// either, so it is not looked for again, which keeps the walk linear.
 template <class Handle>
-void forEachGroup(std::string& text, std::string_view open, std::string_view close, Handle handle) {
+void forEachComment(const std::string& text, const CommentSyntax& syntax, Handle handle) {
   bool inLiteral = false;
+  bool blockCloses = !syntax.blockOpen.empty();
+  bool braceCloses = syntax.braces;
   size_t i = 0;
   while (i < text.size()) {
     const char c = text[i];
-    if (c == '\r') {
+    if (isLineBreak(c)) {
       inLiteral = false;
     } else if (c == '\'') {
       inLiteral = !inLiteral;
-    } else if (!inLiteral && text.compare(i, open.size(), open) == 0) {
-      const size_t closing = text.find(close, i + open.size());
-      if (closing == std::string::npos) return;
-      const size_t end = closing + close.size();
-      handle(i, end);
+    } else if (inLiteral) {
+      // a literal's text opens nothing
+    } else if (syntax.lineComments && c == '/' && text.compare(i, 2, "//") == 0) {
+      size_t end = i + 2;
+      while (end < text.size() && !isLineBreak(text[end])) ++end;
+      handle(CommentKind::Line, i, end);
       i = end;
       continue;
+    } else if (blockCloses && text.compare(i, syntax.blockOpen.size(), syntax.blockOpen) == 0) {
+      const size_t closing = text.find(syntax.blockClose, i + syntax.blockOpen.size());
+      if (closing != std::string::npos) {
+        const size_t end = closing + syntax.blockClose.size();
+        handle(CommentKind::Block, i, end);
+        i = end;
+        continue;
+      }
+      blockCloses = false;
+    } else if (braceCloses && c == '{') {
+      const size_t closing = text.find('}', i + 1);
+      if (closing != std::string::npos) {
+        handle(CommentKind::Brace, i, closing + 1);
+        i = closing + 1;
+        continue;
+      }
+      braceCloses = false;
     }
     ++i;
   }
@@ -99,22 +123,16 @@ int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIf
   });
 }
 
+// Line comments are not counted: the statistics count block and brace comments.
 int blankComments(std::vector<std::string>& lines, bool cStyle,
                   const std::function<bool(std::string_view group)>& keepBrace) {
   int count = 0;
-  blankLineComments(lines);
   onJoinedText(lines, [&](std::string& text) {
-    const auto blankGroup = [&](size_t from, size_t to) {
+    forEachComment(text, cStyle ? kCStyle : kPascal, [&](CommentKind kind, size_t from, size_t to) {
+      if (kind == CommentKind::Brace && keepBrace(std::string_view(text).substr(from, to - from)))
+        return;
       blankRange(text, from, to);
-      ++count;
-    };
-    if (cStyle) {
-      forEachGroup(text, "/*", "*/", blankGroup);
-      return;
-    }
-    forEachGroup(text, "(*", "*)", blankGroup);
-    forEachGroup(text, "{", "}", [&](size_t from, size_t to) {
-      if (!keepBrace(std::string_view(text).substr(from, to - from))) blankGroup(from, to);
+      if (kind != CommentKind::Line) ++count;
     });
   });
   return count;
@@ -122,7 +140,8 @@ int blankComments(std::vector<std::string>& lines, bool cStyle,
 
 void BlankBraces(std::vector<std::string>& lines) {
   onJoinedText(lines, [](std::string& text) {
-    forEachGroup(text, "{", "}", [&](size_t from, size_t to) { blankRange(text, from, to); });
+    forEachComment(text, kBracesOnly,
+                   [&](CommentKind, size_t from, size_t to) { blankRange(text, from, to); });
   });
 }
 

@@ -11,9 +11,10 @@ namespace sorvik {
 
 // Blanks "//" line comments, "(* *)" (cStyle: "/* */") and, unless cStyle, brace
 // comments other than include directives (and, with useIfDefs, the conditional
-// directives); returns the number of comments blanked.
+// directives), in one walk in which the comment that opens first wins; returns the number
+// of block and brace comments blanked.
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs);
-// The same passes with the brace groups to keep chosen by `keepBrace`, which is given each
+// The same walk with the brace groups to keep chosen by `keepBrace`, which is given each
 // group's text from "{" to "}".
 int blankComments(std::vector<std::string>& lines, bool cStyle,
                   const std::function<bool(std::string_view group)>& keepBrace);

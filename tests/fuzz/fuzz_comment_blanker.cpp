@@ -1,5 +1,6 @@
 // Text of any shape keeps its lines and their lengths through the comment blanker; only
-// blanks are put in.
+// blanks are put in, and a second blanking finds nothing left to blank. Splitting the
+// comments off gives two texts that together make the original.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "generic/text_file.h"
 #include "source/comment_blanker.h"
+#include "source/split_comments.h"
 
 namespace {
 
@@ -19,6 +21,27 @@ void checkOnlyBlanked(const std::vector<std::string>& before,
     for (size_t i = 0; i < before[n].size(); ++i) {
       if (after[n][i] != before[n][i] && after[n][i] != ' ') __builtin_trap();
     }
+  }
+}
+
+// Every character of the lines is either code or comment: the other text holds a blank.
+// The line breaks that join the lines stand in both.
+void checkSplit(const std::vector<std::string>& lines, const sorvik::SplitText& split) {
+  std::string joined;
+  std::vector<bool> joint;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    if (n > 0) joined += "\r\n";
+    joint.resize(joined.size(), true);
+    joined += lines[n];
+    joint.resize(joined.size(), false);
+  }
+  if (split.code.size() != joined.size() || split.comments.size() != joined.size())
+    __builtin_trap();
+  for (size_t i = 0; i < joined.size(); ++i) {
+    const bool asCode = split.code[i] == joined[i] && split.comments[i] == ' ';
+    const bool asComment = split.comments[i] == joined[i] && split.code[i] == ' ';
+    const bool asJoint = joint[i] && split.code[i] == joined[i] && split.comments[i] == joined[i];
+    if (!asCode && !asComment && !asJoint) __builtin_trap();
   }
 }
 
@@ -34,8 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::vector<std::string> blanked = lines;
         if (sorvik::BlankPascalComments(blanked, cStyle, useIfDefs) < 0) __builtin_trap();
         checkOnlyBlanked(lines, blanked);
+        std::vector<std::string> again = blanked;
+        if (sorvik::BlankPascalComments(again, cStyle, useIfDefs) != 0 || again != blanked)
+          __builtin_trap();
       }
     }
+    for (const bool useIfDefs : {false, true})
+      checkSplit(lines, sorvik::SplitComments(lines, useIfDefs));
     std::vector<std::string> braces = lines;
     sorvik::BlankBraces(braces);
     checkOnlyBlanked(lines, braces);

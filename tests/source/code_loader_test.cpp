@@ -58,16 +58,63 @@ TEST(CodeLoaderTest, AUnitThatIncludesItselfIsExpandedOnce) {
                        f.folder() + "loop.inc"}));
 }
 
+// Every declaration of an implementation type section is hidden, up to what begins something
+// else: a routine heading outside a class, another section, code. A method heading inside a
+// class declaration is one of its members.
 TEST(CodeLoaderTest, ImplementationTypesAreHidden) {
   SourceFixture f;
-  const std::string unit =
-      f.addUnit("U.pas", {"unit U;", "interface", "type TA = class end;", "implementation", "type",
-                          "  TB = class", "    procedure X;", "  end;", "type TC = Integer;",
-                          "  TD = Integer;", "procedure P;", "begin", "end;", "end."});
-  const auto handler = f.load(unit);
-  EXPECT_EQ(handler->unit().CompactUpperLines,
-            (Lines{"UNIT U;", "INTERFACE", "TYPE TA=CLASS END;", "IMPLEMENTATION", "", "", "", "",
-                   "", "TD=INTEGER;", "PROCEDURE P;", "BEGIN", "END;", "END."}));
+  const Lines unit = {"unit U;",
+                      "interface",
+                      "type TA = class end;",
+                      "implementation",
+                      "type",
+                      "  TR = record",
+                      "    case K: Integer of 0: (A: Integer);",
+                      "  end;",
+                      "  TB = class(TObject)",
+                      "    procedure X;",
+                      "    class function Y: Integer;",
+                      "  const C = 1;",
+                      "  end;",
+                      "  TC = class;",
+                      "  TD = class(Exception);",
+                      "  TE = procedure of object;",
+                      "  TF = packed object A: Integer; end;",
+                      "const K = 1;",
+                      "type TG = Integer;",
+                      "  TH = (hA, hB);",
+                      "class procedure TB.Y;",
+                      "type TI = record",
+                      "  procedure TB.X;",  // a method's implementation: no member of a record
+                      "procedure P;",
+                      "type TL = record X: Integer; end;",
+                      "var R: TL;",
+                      "begin",
+                      "end;",
+                      "end."};
+  const auto handler = f.load(f.addUnit("U.pas", unit));
+  Lines expected(unit.size());
+  for (const int shown : {0, 1, 2, 3, 17, 20, 22, 23, 25, 26, 27, 28})
+    expected[static_cast<size_t>(shown)] = handler->unit().CompactLines[static_cast<size_t>(shown)];
+  EXPECT_EQ(handler->unit().CompactLines, expected);
+  EXPECT_EQ(expected[17], "const K=1;");
+  EXPECT_EQ(expected[22], "procedure TB.X;");
+}
+
+// Directives stay for the conditional handler, whatever section they stand in.
+TEST(CodeLoaderTest, DirectivesInAnImplementationTypeSectionStay) {
+  SourceFixture f;
+  f.settings().UseIfDefs = true;
+  f.project().CurrentFile =
+      f.addUnit("U.pas", {"unit U;", "interface", "implementation", "type", "{$IFDEF X}",
+                          "  TA = record", "  end;", "{$ENDIF}", "  TB = class", "  end;",
+                          "procedure P;", "begin", "end;", "end."});
+  const TCodeUnitHeader* header =
+      sourceRunData(f.project()).Loader.LoadHeader(f.project().CurrentFile, f.project());
+  ASSERT_NE(header, nullptr);
+  EXPECT_EQ(header->CompactUpperLines,
+            (Lines{"UNIT U;", "INTERFACE", "IMPLEMENTATION", "", "{$IFDEF X}", "", "", "{$ENDIF}",
+                   "", "", "PROCEDURE P;", "BEGIN", "END;", "END."}));
 }
 
 TEST(CodeLoaderTest, FailuresGoToErrors) {

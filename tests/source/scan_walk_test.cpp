@@ -82,6 +82,67 @@ TEST(ScanWalkTest, UnitsThatCannotBePreparedAreSkipped) {
   EXPECT_EQ(f.project().Errors, Lines{"Implementation section not found in " + broken});
 }
 
+std::vector<std::string> walkedNames(SourceFixture& f, const std::string& unit) {
+  std::vector<std::string> names;
+  for (const auto& routine : f.routines(unit)) names.push_back(routine.name);
+  return names;
+}
+
+// Types of the implementation, a local record with a variant part, a local type section and
+// a heading commented out between braces leave every routine to the walk.
+TEST(ScanWalkTest, DeclarationsOfRealUnitsDoNotEndTheWalk) {
+  SourceFixture f;
+  const std::string unit = f.addUnit("U.pas", {"unit U;",
+                                               "interface",
+                                               "implementation",
+                                               "type",
+                                               "  TA = record",
+                                               "    X: Integer;",
+                                               "  end;",
+                                               "  TB = class",
+                                               "    procedure M;",
+                                               "  end;",
+                                               "procedure TB.M;",
+                                               "var",
+                                               "  R: record",
+                                               "    case K: Integer of",
+                                               "      0: (A: Integer);",
+                                               "  end;",
+                                               "begin",
+                                               "  R.A := 1;",
+                                               "end;",
+                                               "{// procedure Hidden;}",
+                                               "function F: Integer;",
+                                               "type { local }",
+                                               "  TR = record",
+                                               "    B: Integer;",
+                                               "  end;",
+                                               "var",
+                                               "  T: TR;",
+                                               "begin",
+                                               "  Result := T.B;",
+                                               "end;",
+                                               "procedure Last; { see http://x.org }",
+                                               "begin",
+                                               "end;",
+                                               "end."});
+  EXPECT_EQ(walkedNames(f, unit), (Lines{"M", "F", "LAST"}));
+  EXPECT_EQ(f.project().Errors, Lines{});
+}
+
+// A routine whose BEGIN or final END cannot be found is named in Errors with the file line of
+// its heading, and the walk goes on with the next heading.
+TEST(ScanWalkTest, ARoutineWithoutBeginOrEndIsReportedAndPassedOver) {
+  SourceFixture f;
+  const std::string unit =
+      f.addUnit("U.pas", {"unit U;", "interface", "implementation", "procedure NoEnd;", "begin",
+                          "  X := 1;", "end", "procedure Next;", "begin", "end;",
+                          "procedure NoBegin;", "var", "  I: Integer;", "end."});
+  EXPECT_EQ(walkedNames(f, unit), Lines{"NEXT"});
+  EXPECT_EQ(f.project().Errors, (Lines{"Routine without begin or end in " + unit + " at line 4",
+                                       "Routine without begin or end in " + unit + " at line 11"}));
+}
+
 TEST(ScanWalkTest, StopEndsTheWalk) {
   SourceFixture f;
   f.addUnit("A.pas", kUnit);

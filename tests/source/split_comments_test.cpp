@@ -16,6 +16,14 @@ TEST(SplitCommentsTest, SeparatesCommentsFromCode) {
   EXPECT_EQ(text.comments, "        // one\r\n           {$R+}(* three\r\n*) ");
 }
 
+// The comment that opens first holds whatever another kind would open or close inside it.
+TEST(SplitCommentsTest, FirstOpeningWins) {
+  const SplitText text =
+      SplitComments({"A; { see http://x.org }", "B; // { no brace", "(* } *)C;"}, false);
+  EXPECT_EQ(text.code, "A;                     \r\nB;              \r\n       C;");
+  EXPECT_EQ(text.comments, "   { see http://x.org }\r\n   // { no brace\r\n(* } *)  ");
+}
+
 TEST(SplitCommentsTest, KeepsConditionalDirectivesElseIncludedWithIfDefs) {
   const Lines lines = {"{$IFDEF A}X{$ELSE}Y{$ENDIF}{c}"};
   EXPECT_EQ(SplitComments(lines, true).code, "{$IFDEF A}X{$ELSE}Y{$ENDIF}   ");

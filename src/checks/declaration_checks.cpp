@@ -1,6 +1,7 @@
 #include "checks/declaration_checks.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -8,6 +9,7 @@
 
 #include "checks/pascal_text.h"
 #include "checks/statement_check.h"
+#include "checks/stored_line.h"
 #include "generic/strings.h"
 #include "project/form_facts.h"
 #include "project/project.h"
@@ -16,6 +18,7 @@
 #include "source/code_unit.h"
 #include "source/find_word.h"
 #include "source/line_forms.h"
+#include "source/routine_declarations.h"
 
 namespace sorvik {
 
@@ -24,164 +27,290 @@ namespace {
 constexpr int kNotificationKind = 113;
 constexpr int kFunction = 0;
 
-// The identifiers that the body lines name outside literals, each once: a name is in use
-// when it is one of them.
-std::unordered_set<std::string> bodyWords(const TProcedureItem& routine) {
+// Adds the identifiers that line `i` names outside literals.
+void addWords(const TCodeUnit& unit, int i, std::unordered_set<std::string>& words) {
+  const std::string& text = lineOf(unit.CompactUpperLines, i);
+  bool inLiteral = false;
+  size_t start = std::string::npos;
+  for (size_t j = 0; j <= text.size(); ++j) {
+    const bool name = j < text.size() && !inLiteral && isIdentChar(text[j]);
+    if (name && start == std::string::npos) start = j;
+    if (!name && start != std::string::npos) {
+      words.insert(text.substr(start, j - start));
+      start = std::string::npos;
+    }
+    if (j < text.size() && text[j] == '\'') inLiteral = !inLiteral;
+  }
+}
+
+// The identifiers that the routine's body and its nested routines name, each once: a local
+// is in use when it is one of them (a nested routine may be all that uses it).
+std::unordered_set<std::string> usedWords(const TProcedureItem& routine) {
   const TCodeUnit& unit = *routine.Unit;
   std::unordered_set<std::string> words;
-  const int end = std::min(routine.EndLine, static_cast<int>(unit.size()));
-  for (int i = routine.BeginLine + 1; i < end; ++i) {
-    const std::string& text = lineOf(unit.CompactUpperLines, i);
-    bool inLiteral = false;
-    size_t start = std::string::npos;
-    for (size_t j = 0; j <= text.size(); ++j) {
-      const bool name = j < text.size() && !inLiteral && isIdentChar(text[j]);
-      if (name && start == std::string::npos) start = j;
-      if (!name && start != std::string::npos) {
-        words.insert(text.substr(start, j - start));
-        start = std::string::npos;
-      }
-      if (j < text.size() && text[j] == '\'') inLiteral = !inLiteral;
-    }
+  const int size = static_cast<int>(unit.size());
+  for (int i = routine.BeginLine + 1; i < std::min(routine.EndLine, size); ++i)
+    addWords(unit, i, words);
+  for (const auto& [heading, end] : routine.Nested) {
+    for (int i = heading; i <= std::min(end, size - 1); ++i) addWords(unit, i, words);
   }
   return words;
 }
 
-bool startsWithWord(std::string_view text, std::string_view word) {
-  return text == word || (text.starts_with(word) && text[word.size()] == ' ');
-}
-
-// Where a declaration section of the routine's heading part begins: a line that no longer
-// continues the section before it.
-bool startsSection(std::string_view upper) {
-  constexpr std::string_view kWords[] = {"VAR",   "CONST", "RESOURCESTRING", "TYPE",
-                                         "LABEL", "BEGIN", "THREADVAR"};
-  for (const std::string_view word : kWords)
-    if (startsWithWord(upper, word)) return true;
-  return RoutineKind(upper) != 5;
-}
-
-// One declaration line and the names it declares.
-struct DeclarationLine {
-  int line = -1;
-  bool onVarLine = false;  // the names follow "var" on the same line
-  bool oneGroup = true;    // a single list of names with one type
-  std::vector<std::string> names;
+// A declaration line's stored text as the check's earlier results left it, with its code
+// apart: the suggestions are made on it, so that its comments stay.
+struct StoredDeclaration {
+  std::string text;
+  std::string code;  // `text` with its comments blanked
+  bool hasComments = false;
 };
 
-// The declaration line of `upperName` in the routine's var sections, read as the model read
-// the locals: "var" opens a section, "const" closes it, a nested routine ends the search.
-std::optional<DeclarationLine> findDeclaration(const TProcedureItem& routine,
-                                               const std::string& upperName) {
-  const TCodeUnit& unit = *routine.Unit;
-  bool inVar = false;
-  for (int i = routine.HeadingLine + 1; i < routine.BeginLine; ++i) {
-    std::string_view upper = lineOf(unit.CompactUpperLines, i);
-    if (RoutineKind(upper) != 5) break;
-    DeclarationLine declaration{i, false, true, {}};
-    if (upper == "VAR" || upper == "CONST" || upper == "RESOURCESTRING") {
-      inVar = upper == "VAR";
-      continue;
-    }
-    if (upper.starts_with("VAR ")) {
-      inVar = declaration.onVarLine = true;
-      upper.remove_prefix(4);
-    } else if (upper.starts_with("CONST ") || upper.starts_with("RESOURCESTRING ")) {
-      inVar = false;
-    }
-    if (!inVar) continue;
-    int groups = 0;
-    for (const std::string& group : splitOutsideLiterals(upper, ';')) {
-      if (trimView(group).empty()) continue;
-      ++groups;
-      for (const std::string& name : split(group.substr(0, group.find(':')), ',')) {
-        std::string bare = trim(name);
-        if (!bare.empty()) declaration.names.push_back(std::move(bare));
-      }
-    }
-    declaration.oneGroup = groups == 1;
-    if (std::find(declaration.names.begin(), declaration.names.end(), upperName) !=
-        declaration.names.end())
-      return declaration;
+// The comments of the line are closed on it, and what is left of it is the code that the
+// processed line shows: a line that begins or ends inside a comment, or an include file's
+// line (which keeps the directive's file line), has none.
+std::optional<StoredDeclaration> storedDeclaration(const TCodeUnit& unit, int line,
+                                                   const std::map<int, std::string>& edited) {
+  const auto found = edited.find(line);
+  std::string text;
+  if (found != edited.end()) {
+    text = found->second;
+  } else {
+    const int fileLine = unit.LineMap[static_cast<size_t>(line)];
+    if (fileLine < 0 || static_cast<size_t>(fileLine) >= unit.SourceLines.size())
+      return std::nullopt;
+    text = unit.SourceLines[static_cast<size_t>(fileLine)];
   }
-  return std::nullopt;
+  const std::vector<CharRole> roles = CharRoles(text, unit.IsCpp);
+  StoredDeclaration stored{text, text, false};
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (roles[i] != CharRole::Comment) continue;
+    if (i == 0 || roles[i - 1] != CharRole::Comment) {
+      size_t end = i;
+      while (end + 1 < text.size() && roles[end + 1] == CharRole::Comment) ++end;
+      const std::string_view run = std::string_view(text).substr(i, end - i + 1);
+      const bool closed =
+          run.starts_with("//") || (run.starts_with("(*") ? run.size() >= 4 && run.ends_with("*)")
+                                                          : run.size() >= 2 && run.ends_with('}'));
+      if (!closed) return std::nullopt;
+    }
+    stored.code[i] = ' ';
+    stored.hasComments = true;
+  }
+  if (upperOutsideLiterals(compactLine(stored.code)) != lineOf(unit.CompactUpperLines, line))
+    return std::nullopt;
+  return stored;
 }
 
-// More declarations of the same section follow the line.
-bool declarationsFollow(const TProcedureItem& routine, int line) {
-  const TCodeUnit& unit = *routine.Unit;
-  for (int i = line + 1; i < routine.BeginLine; ++i) {
-    const std::string& upper = lineOf(unit.CompactUpperLines, i);
-    if (!upper.empty()) return !startsSection(upper);
+// The stored line without its code from position `from` on: the comments stay where they
+// stand, blanks between them shrink to one. Nothing but blanks left: "{Remove line}".
+std::string withoutCode(const StoredDeclaration& stored, size_t from) {
+  from = std::max(from, std::min(stored.text.find_first_not_of(" \t"), stored.text.size()));
+  std::string kept = stored.text.substr(0, from);
+  for (size_t i = from; i < stored.text.size(); ++i) {
+    const bool comment = stored.code[i] != stored.text[i];
+    if (comment || (!kept.empty() && kept.back() != ' ' && kept.back() != '\t'))
+      kept += comment ? stored.text[i] : ' ';
   }
-  return false;
+  kept = trimRight(kept);
+  return trim(kept).empty() ? "{Remove line}" : kept;
 }
 
-// The declaration line as written without `name` and one comma that separated it from the
-// others; "{Remove line}" when nothing but blanks is left.
-std::string withoutName(const std::string& written, const std::string& name, bool onVarLine) {
+// The stored line without `name` and one comma that separated it from the others, searched
+// before the line's first ":" and after `from` (the section's keyword).
+std::optional<StoredDeclaration> withoutName(const StoredDeclaration& stored,
+                                             const std::string& name, size_t from) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  std::string text = written;
-  const size_t colon = std::min(text.find(':'), text.size());
-  size_t first = 0;
-  if (onVarLine) first = std::min(text.find_first_not_of(" \t"), text.size()) + 3;  // "var"
-  const int at = FindWord(name, std::string_view(text).substr(0, colon), false, false,
-                          static_cast<int>(first) + 1);
-  if (at == 0) return written;
-  const size_t start = static_cast<size_t>(at - 1);
-  const size_t end = start + name.size();
+  const std::string& code = stored.code;
+  const size_t colon = std::min(code.find(':'), code.size());
+  const int at = FindWord(name, std::string_view(code).substr(0, colon), false, false,
+                          static_cast<int>(from) + 1);
+  if (at == 0) return std::nullopt;
+  size_t start = static_cast<size_t>(at - 1);
+  size_t end = start + name.size();
   size_t after = end;
-  while (after < colon && blank(text[after])) ++after;
-  if (after < colon && text[after] == ',') {
+  while (after < colon && blank(code[after])) ++after;
+  if (after < colon && code[after] == ',') {
     ++after;
-    while (after < colon && blank(text[after])) ++after;
-    text.erase(start, after - start);
+    while (after < colon && blank(code[after])) ++after;
+    end = after;
   } else {
     size_t before = start;
-    while (before > first && blank(text[before - 1])) --before;
-    if (before > first && text[before - 1] == ',')
-      text.erase(before - 1, end - before + 1);
-    else
-      text.erase(start, end - start);
+    while (before > from && blank(code[before - 1])) --before;
+    if (before == from || code[before - 1] != ',') return std::nullopt;
+    start = before - 1;
   }
-  return trim(text).empty() ? "{Remove line}" : text;
+  StoredDeclaration edited = stored;
+  edited.text.erase(start, end - start);
+  edited.code.erase(start, end - start);
+  return edited;
 }
 
-// Offers an unused variable's declaration for removal; false when it was not found.
-// Lines of the declarations reported on are kept open for the check's further results
-// (`reopened`), and closed again when it ends.
-bool reportRemoval(TProject& project, TProcedureItem& routine, const std::string& upperName,
-                   const std::string& message, std::vector<int>& reopened) {
-  const auto declaration = findDeclaration(routine, upperName);
-  if (!declaration) return false;
-  TCodeUnit& unit = *routine.Unit;
-  const int line = declaration->line;
-  // A line of several declarations ("x: Integer; s: string;") is not taken apart.
-  if (!declaration->oneGroup) {
-    reportStatement(project, routine, kUnusedVariableKind, line, message);
-    return true;
+// The names a var-section line declares, with the number of its declarations.
+struct DeclaredNames {
+  std::vector<std::string> names;
+  int groups = 0;
+};
+DeclaredNames declaredNames(std::string_view upper) {
+  DeclaredNames declared;
+  for (const std::string& group : splitOutsideLiterals(upper, ';')) {
+    if (trimView(group).empty()) continue;
+    ++declared.groups;
+    for (const std::string& name : split(group.substr(0, group.find(':')), ',')) {
+      std::string bare = trim(name);
+      if (!bare.empty()) declared.names.push_back(std::move(bare));
+    }
   }
-  std::string replacement;
-  if (declaration->names.size() > 1)
-    replacement = withoutName(lineOf(unit.Lines, line), upperName, declaration->onVarLine);
-  else if (declaration->onVarLine && declarationsFollow(routine, line))
-    replacement = Indentation(routine, line) + "var";
-  else
-    replacement = "{Remove line}";
-  ReportedLineSet& reported = project.report().RoutineReportedLines;
-  const int shown = routine.mapLine(line) + 1;
-  const bool open = !reported.contains(shown);
-  reportStatement(project, routine, kUnusedVariableKind, line, message,
-                  std::vector<std::string>{replacement});
-  // A second unused name of the line is removed from what this suggestion leaves, and is
-  // reported on the same line.
-  ReplaceLine(unit, replacement, line);
-  if (open) {
-    reported.erase(shown);
-    reopened.push_back(shown);
-  }
-  return true;
+  return declared;
 }
+
+// The check's view of the routine's var sections while it reports: the lines it changed.
+class UnusedLocals {
+ public:
+  UnusedLocals(TProject& project, TProcedureItem& routine)
+      : project_(project),
+        routine_(routine),
+        unit_(*routine.Unit),
+        lines_(ownDeclarationLines(routine)) {}
+
+  void report(const std::string& upperName, const std::string& message) {
+    const std::optional<size_t> found = find(upperName);
+    if (!found) {
+      AddResult(project_, kUnusedVariableKind, routine_.HeadingLine + 1, message, &routine_);
+      return;
+    }
+    const DeclarationLine& declaration = lines_[*found];
+    const std::optional<Removal> removal = removalOf(*found, upperName);
+    const int line = removal ? removal->line : declaration.line;
+    const int shown = routine_.mapLine(line) + 1;
+    ReportedLineSet& reported = project_.report().RoutineReportedLines;
+    const bool open = !reported.contains(shown);
+    AddResult(project_, kUnusedVariableKind, line, message, &routine_, false,
+              removal ? removal->suggestion : std::nullopt, removal ? removal->lineCount : 1);
+    if (removal) {
+      // A second unused name of the line is removed from what this suggestion leaves.
+      edited_[declaration.line] = removal->left;
+      ReplaceLine(unit_, removal->leftCode, declaration.line);
+      if (removal->lineCount == 2) {
+        edited_[line] = "";
+        ReplaceLine(unit_, "", line);
+      }
+    }
+    if (open) {
+      reported.erase(shown);
+      reopened_.push_back(shown);
+    }
+  }
+
+  ~UnusedLocals() {
+    project_.report().RoutineReportedLines.insert(reopened_.begin(), reopened_.end());
+  }
+
+ private:
+  struct Removal {
+    int line;  // where the result stands: the declaration, or its section's "var" line
+    SuggestionLines suggestion;
+    int lineCount = 1;
+    std::string left;      // the stored text the declaration line is left with
+    std::string leftCode;  // its code, the processed line's new text
+  };
+
+  const std::string& upper(int line) const { return lineOf(unit_.CompactUpperLines, line); }
+
+  // The line of the routine's own var sections that declares `upperName`; record fields
+  // are passed over.
+  std::optional<size_t> find(const std::string& upperName) const {
+    int records = 0;
+    for (size_t k = 0; k < lines_.size(); ++k) {
+      const DeclarationLine& declaration = lines_[k];
+      if (declaration.section != DeclarationSection::Var) {
+        records = 0;
+        continue;
+      }
+      const std::string text =
+          std::string(upper(declaration.line))
+              .substr(std::min(declaration.keyword, upper(declaration.line).size()));
+      const bool inRecord = records > 0;
+      const std::string kept = withoutRecordFields(text, text, records);
+      if (inRecord) continue;
+      const std::vector<std::string> names = declaredNames(kept).names;
+      if (std::find(names.begin(), names.end(), upperName) != names.end()) return k;
+    }
+    return std::nullopt;
+  }
+
+  // The other lines of the section still hold declarations; none before the line that does
+  // not end the declaration before it.
+  bool othersInSection(size_t k) const {
+    for (const DeclarationLine& other : lines_) {
+      if (other.sectionLine != lines_[k].sectionLine || other.line == lines_[k].line) continue;
+      if (upper(other.line).size() > other.keyword) return true;
+    }
+    return false;
+  }
+
+  // The declaration goes on from the line before it, or on the line after it.
+  bool continued(size_t k) const {
+    if (!upper(lines_[k].line).ends_with(';')) return true;
+    for (size_t j = k; j-- > 0;) {
+      const DeclarationLine& before = lines_[j];
+      if (before.sectionLine != lines_[k].sectionLine) return false;
+      const std::string& text = upper(before.line);
+      if (text.empty()) continue;
+      return text.size() > before.keyword && !text.ends_with(';');
+    }
+    return false;
+  }
+
+  // The suggestion that removes the unused name's declaration, and what it leaves of the
+  // line; none when the removal might not compile: a line of several declarations, one
+  // spread over lines, a record, or one whose stored text is not the processed one.
+  std::optional<Removal> removalOf(size_t k, const std::string& upperName) const {
+    const DeclarationLine& declaration = lines_[k];
+    const int line = declaration.line;
+    const std::string text = upper(line).substr(std::min(declaration.keyword, upper(line).size()));
+    const DeclaredNames declared = declaredNames(text);
+    if (declared.groups != 1 || continued(k) || findCodeWord("RECORD", text) > 0)
+      return std::nullopt;
+    const std::optional<StoredDeclaration> stored = storedDeclaration(unit_, line, edited_);
+    if (!stored) return std::nullopt;
+    // Where the declaration's code begins: after the section's keyword on its line.
+    size_t from = 0;
+    if (declaration.keyword > 0)
+      from = std::min(stored->code.find_first_not_of(" \t") + declaration.keyword - 1,
+                      stored->code.size());
+    if (declared.names.size() > 1) {
+      std::optional<StoredDeclaration> left = withoutName(*stored, upperName, from);
+      if (!left) return std::nullopt;
+      return Removal{line, std::vector<std::string>{left->text}, 1, left->text, left->code};
+    }
+    if (othersInSection(k)) {
+      // The line goes, or keeps its "var" for the declarations after it.
+      const std::string left = withoutCode(*stored, from);
+      return Removal{line, std::vector<std::string>{left}, 1, left,
+                     declaration.keyword > 0 ? "var" : ""};
+    }
+    // The section's only declaration: its keyword goes too, an empty section does not
+    // compile. Comments of the line stay.
+    const std::string left = withoutCode(*stored, 0);
+    if (declaration.keyword > 0) return Removal{line, std::vector<std::string>{left}, 1, left, ""};
+    const int keywordLine = declaration.sectionLine;
+    if (keywordLine < 0 || edited_.contains(line) || edited_.contains(keywordLine) ||
+        upper(keywordLine) != "VAR" ||
+        unit_.LineMap[static_cast<size_t>(line)] !=
+            unit_.LineMap[static_cast<size_t>(keywordLine)] + 1)
+      return std::nullopt;
+    const std::optional<StoredDeclaration> keyword = storedDeclaration(unit_, keywordLine, edited_);
+    if (!keyword || keyword->hasComments) return std::nullopt;
+    return Removal{keywordLine, std::vector<std::string>{left}, 2, left, ""};
+  }
+
+  TProject& project_;
+  TProcedureItem& routine_;
+  TCodeUnit& unit_;
+  std::vector<DeclarationLine> lines_;
+  std::map<int, std::string> edited_;
+  std::vector<int> reopened_;
+};
 
 // The class declared from line `first` on has a protected Notification method.
 bool hasNotification(const TCodeUnit& unit, int first, int end) {
@@ -202,19 +331,16 @@ void CheckUnusedLocals(TProject& project, TProcedureItem& routine) {
   if (!project.settings().VarCheck) return;
   const TVariableNames& locals = routine.Locals.All;
   if (locals.Count == 0) return;
-  const std::unordered_set<std::string> used = bodyWords(routine);
-  std::vector<int> reopened;
+  const std::unordered_set<std::string> used = usedWords(routine);
+  UnusedLocals unused(project, routine);
   for (int i = 0; i < locals.Count; ++i) {
     const std::string entry = locals.Name(i);
     const std::string name = entry.substr(0, entry.find('='));
     const std::string upperName = upperCase(name);
     if (routine.Kind == kFunction && (upperName == "RESULT" || upperName == routine.Name)) continue;
     if (used.contains(upperName)) continue;
-    const std::string message = "Variable \"" + name + "\" is not in use";
-    if (!reportRemoval(project, routine, upperName, message, reopened))
-      reportStatement(project, routine, kUnusedVariableKind, routine.HeadingLine + 1, message);
+    unused.report(upperName, "Variable \"" + name + "\" is not in use");
   }
-  project.report().RoutineReportedLines.insert(reopened.begin(), reopened.end());
 }
 
 void CheckClassNotification(TProject& project, TCodeUnit& unit, TProcedureItem&) {

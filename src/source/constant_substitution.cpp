@@ -21,7 +21,9 @@ bool isPlainName(std::string_view name) {
 // The constants of several tables as one list: index = offset of its table + its own index.
 class ConstantScope {
  public:
-  explicit ConstantScope(const std::vector<const ConstantTable*>& tables) : tables_(tables) {}
+  ConstantScope(const std::vector<const ConstantTable*>& tables,
+                const std::unordered_set<std::string>& declared)
+      : tables_(tables), declared_(declared) {}
 
   // Adds to `queue` every constant at or after `after` that `text` may name: the plain names
   // among its identifiers outside literals, and every constant with another kind of name.
@@ -61,6 +63,7 @@ class ConstantScope {
  private:
   template <class Queue>
   void pushName(const std::string& word, size_t after, Queue& queue) const {
+    if (declared_.contains(word)) return;
     size_t offset = 0;
     for (const ConstantTable* table : tables_) {
       if (const size_t i = table->find(word); i != std::string::npos) {
@@ -72,6 +75,7 @@ class ConstantScope {
   }
 
   const std::vector<const ConstantTable*>& tables_;
+  const std::unordered_set<std::string>& declared_;
 };
 
 }  // namespace
@@ -99,8 +103,9 @@ size_t ConstantTable::find(const std::string& upperName) const {
 // the order of the constants, only those the text names: a value put in is searched only
 // for the constants that come after the one it replaced.
 std::optional<std::string> substituteConstants(std::string_view original,
-                                               const std::vector<const ConstantTable*>& tables) {
-  const ConstantScope scope(tables);
+                                               const std::vector<const ConstantTable*>& tables,
+                                               const std::unordered_set<std::string>& declared) {
+  const ConstantScope scope(tables, declared);
   std::priority_queue<size_t, std::vector<size_t>, std::greater<>> queue;
   scope.candidates(original, 0, queue);
   if (queue.empty()) return std::nullopt;

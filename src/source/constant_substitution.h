@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "source/global_vars.h"
@@ -35,8 +36,11 @@ class ConstantTable {
 
 // `text` with every whole-word occurrence outside literals of each constant's name (ignoring
 // case) replaced by the constant's value, constant after constant in the order of `tables`
-// (the constants of the first table come first); nothing when no name occurs.
-std::optional<std::string> substituteConstants(std::string_view text,
-                                               const std::vector<const ConstantTable*>& tables);
+// (the constants of the first table come first); nothing when no name occurs. The names in
+// `declared` (upper case: the routine's parameters and locals, which hide constants of the
+// same name) are never replaced.
+std::optional<std::string> substituteConstants(
+    std::string_view text, const std::vector<const ConstantTable*>& tables,
+    const std::unordered_set<std::string>& declared = {});
 
 }  // namespace sorvik

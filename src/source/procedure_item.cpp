@@ -11,6 +11,13 @@ ConstantList TProcedureItem::allConstants() const {
   return all;
 }
 
+bool TProcedureItem::inNestedRoutine(int line) const {
+  for (const auto& [heading, end] : Nested) {
+    if (line >= heading && line <= end) return true;
+  }
+  return false;
+}
+
 int TProcedureItem::mapLine(int processedLine) const {
   return Unit->mapLine(processedLine);
 }

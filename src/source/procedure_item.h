@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "project/result.h"
@@ -26,8 +27,15 @@ class TProcedureItem : public ResultOwner {
   std::string ClassName;   // before the last ".", upper case; "" when none
   std::string ReturnType;  // a function's result type, upper case
   int HeadingLine = -1;    // -1: no routine was found
-  int BeginLine = -1;
+  int HeadingEnd = -1;     // the heading's last line, its directives included
+  int BeginLine = -1;      // the routine's own BEGIN, after its nested routines
   int EndLine = -1;
+  // The heading and final "END;" lines of the routines declared inside this one; they lie
+  // between HeadingEnd and BeginLine and were built before it.
+  std::vector<std::pair<int, int>> Nested;
+  // The headings of the routines that hold this one and whose bodies follow it, outermost
+  // first (what the walk needs to build them after their nested routines).
+  std::vector<int> Enclosing;
   int Kind = 5;  // 0 function, 1 procedure, 2 constructor, 3 destructor, 5 none
   sorvik::PendingHints PendingHints;
   TVariableList Params;  // with the function's name and "RESULT" for functions
@@ -44,6 +52,8 @@ class TProcedureItem : public ResultOwner {
   TCodeUnit* Unit;
 
   bool found() const { return HeadingLine >= 0; }
+  // The line belongs to one of the routines declared inside this one.
+  bool inNestedRoutine(int line) const;
   // Every constant of the routine in order, as one list.
   ConstantList allConstants() const;
 

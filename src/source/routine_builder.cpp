@@ -2,121 +2,71 @@
 
 #include <exception>
 #include <string>
+#include <unordered_set>
+#include <vector>
 
 #include "generic/strings.h"
 #include "project/project.h"
 #include "source/code_unit.h"
-#include "source/find_word.h"
 #include "source/line_props.h"
 #include "source/routine_body.h"
 #include "source/routine_declarations.h"
+#include "source/routine_outline.h"
 
 namespace sorvik {
 
 namespace {
 
-bool isHeading(const TCodeUnit& unit, int i) {
-  return RoutineKind(unit.CompactUpperLines[static_cast<size_t>(i)]) != 5;
-}
-
-// The first heading at or after `startLine` and below LastLine that is no forward
-// declaration; -1 when there is none.
-int findHeading(TCodeUnit& unit, int startLine) {
-  for (int i = std::max(startLine, 0); i < unit.LastLine && unit.reach(i); ++i) {
-    if (isHeading(unit, i) &&
-        findCodeWord("FORWARD", unit.CompactUpperLines[static_cast<size_t>(i)]) == 0)
-      return i;
-  }
-  return -1;
-}
-
 // Name and class: the heading's name (after the keyword, up to ":", ";" or "(") split at
 // its last ".".
 void readName(const TCodeUnit& unit, TProcedureItem& routine) {
-  const std::string& text = unit.CompactUpperLines[static_cast<size_t>(routine.HeadingLine)];
+  const std::string_view text =
+      headingKeywordText(unit.CompactUpperLines[static_cast<size_t>(routine.HeadingLine)]);
   static constexpr size_t kKeywordLength[] = {9, 10, 12, 11};
-  std::string_view name = std::string_view(text).substr(
-      std::min(text.size(), kKeywordLength[static_cast<size_t>(routine.Kind)]));
+  std::string_view name =
+      text.substr(std::min(text.size(), kKeywordLength[static_cast<size_t>(routine.Kind)]));
   name = name.substr(0, name.find_first_of(":;("));
   const size_t dot = name.rfind('.');
   routine.Name = std::string(dot == std::string_view::npos ? name : name.substr(dot + 1));
   routine.ClassName = dot == std::string_view::npos ? "" : std::string(name.substr(0, dot));
 }
 
-// The routine's BEGIN: the first at depth 0, or at depth 1 after a nested routine's heading
-// (CASE and END lines, nested headings and other BEGINs move the depth).
-int findBegin(TCodeUnit& unit, int heading) {
-  int depth = 0;
-  bool nested = false;
-  for (int i = heading; i <= unit.LastLine && unit.reach(i); ++i) {
-    const std::string& scan = unit.ScanLines[static_cast<size_t>(i)];
-    if (scan == "END" || scan == "END;") {
-      --depth;
-    } else if (unit.CompactUpperLines[static_cast<size_t>(i)].starts_with("CASE ")) {
-      ++depth;
-    } else if (scan.starts_with("BEGIN")) {
-      if (depth == 0 || (depth == 1 && nested)) return i;
-      ++depth;
-    } else if (i > heading && isHeading(unit, i)) {
-      nested = true;
-      ++depth;
-    }
-  }
-  return -1;
-}
-
-// The routine's final "END;": the last one before the next heading (or LastLine).
-int findEnd(TCodeUnit& unit, int begin) {
-  int next = unit.LastLine;
-  for (int i = begin + 1; i < unit.LastLine && unit.reach(i); ++i) {
-    if (isHeading(unit, i)) {
-      next = i;
-      break;
-    }
-  }
-  unit.reach(next);
-  for (int i = std::min(next, unit.lineCount() - 1); i > begin; --i) {
-    if (unit.ScanLines[static_cast<size_t>(i)] == "END;") return i;
-  }
-  return -1;
-}
-
-// Runs one finding step; a failure adds `error` with the file and the line.
-template <class Step>
-bool findStep(TProject& project, const std::string& error, int line, Step step) {
-  try {
-    return step();
-  } catch (const std::exception&) {
-    project.addError(error + project.CurrentFile + "," + std::to_string(line));
-    return false;
-  }
-}
-
+// Finds the routine that the walk builds next from `startLine` on: a routine's nested
+// routines come before it, each with its own body. A heading whose BEGIN or END cannot be
+// found is recorded in Errors with its file line, and the search goes on after it.
 bool findRoutine(TProject& project, TCodeUnit& unit, TProcedureItem& routine, int startLine) {
-  const std::string& file = project.CurrentFile;
-  const bool found = findStep(project, "Error finding procedure heading in ", startLine, [&] {
-    routine.HeadingLine = findHeading(unit, startLine);
-    return routine.HeadingLine >= 0;
-  });
-  if (!found) return false;
-  routine.Kind = RoutineKind(unit.CompactUpperLines[static_cast<size_t>(routine.HeadingLine)]);
-  findStep(project, "An error occurred getting a new procedure in ", routine.HeadingLine, [&] {
-    readName(unit, routine);
+  for (int from = startLine;;) {
+    NextRoutine next;
+    try {
+      next = findNextRoutine(unit, from, routine.Enclosing);
+    } catch (const std::exception&) {
+      project.addError("Error finding procedure heading in " + project.CurrentFile + "," +
+                       std::to_string(from));
+      return false;
+    }
+    const RoutineOutline& outline = next.outline;
+    if (next.found == NextRoutine::Found::None) return false;
+    if (next.found == NextRoutine::Found::Broken) {
+      project.addError("Routine without begin or end in " + project.CurrentFile + " at line " +
+                       std::to_string(unit.mapLine(outline.heading) + 1));
+      from = next.resume;
+      continue;
+    }
+    routine.HeadingLine = outline.heading;
+    routine.HeadingEnd = outline.headingEnd;
+    routine.BeginLine = outline.begin;
+    routine.EndLine = outline.end;
+    routine.Nested = outline.nested;
+    routine.Kind = RoutineKind(
+        headingKeywordText(unit.CompactUpperLines[static_cast<size_t>(routine.HeadingLine)]));
+    try {
+      readName(unit, routine);
+    } catch (const std::exception&) {
+      project.addError("An error occurred getting a new procedure in " + project.CurrentFile + "," +
+                       std::to_string(routine.HeadingLine));
+    }
     return true;
-  });
-  try {
-    routine.BeginLine = findBegin(unit, routine.HeadingLine);
-  } catch (const std::exception&) {
-    project.addError("An error occurred when getting the begin line in " + file +
-                     ",x=" + std::to_string(routine.HeadingLine) +
-                     ",EndLine=" + std::to_string(unit.LastLine));
   }
-  if (routine.BeginLine < 0) return false;
-  findStep(project, "An error occurred when getting the end line in ", routine.BeginLine, [&] {
-    routine.EndLine = findEnd(unit, routine.BeginLine);
-    return true;
-  });
-  return routine.EndLine >= 0;
 }
 
 void countRoutine(TCounts& counts, int kind) {
@@ -138,12 +88,26 @@ void countRoutine(TCounts& counts, int kind) {
   }
 }
 
+// The names the routine declares as parameters and locals, upper case: they hide the
+// constants of the same name.
+std::unordered_set<std::string> declaredNames(const TProcedureItem& routine) {
+  std::unordered_set<std::string> names;
+  for (const TVariableList* scope : {&routine.Params, &routine.Locals}) {
+    for (int i = 0; i < scope->All.Count; ++i) {
+      const std::string entry = scope->All.UpperName(i);
+      names.insert(entry.substr(0, entry.find('=')));
+    }
+  }
+  return names;
+}
+
 // Puts the constants' values in for their names in the body lines.
 void substitute(TCodeUnit& unit, const TProcedureItem& routine,
                 const std::vector<const ConstantTable*>& tables) {
+  const std::unordered_set<std::string> declared = declaredNames(routine);
   for (int i = routine.BeginLine + 1; i < routine.EndLine; ++i) {
     if (std::optional<std::string> text =
-            substituteConstants(unit.Lines[static_cast<size_t>(i)], tables)) {
+            substituteConstants(unit.Lines[static_cast<size_t>(i)], tables, declared)) {
       ReplaceLine(unit, std::move(*text), i);
       unit.SubstitutedFileLines.insert(unit.LineMap[static_cast<size_t>(i)]);
     }
@@ -153,8 +117,10 @@ void substitute(TCodeUnit& unit, const TProcedureItem& routine,
 }  // namespace
 
 std::unique_ptr<TProcedureItem> buildRoutine(TProject& project, TCodeUnit& unit, int startLine,
-                                             std::shared_ptr<const ConstantTable> unitConsts) {
+                                             std::shared_ptr<const ConstantTable> unitConsts,
+                                             std::vector<int> enclosing) {
   auto routine = std::make_unique<TProcedureItem>(unit);
+  routine->Enclosing = std::move(enclosing);
   if (!findRoutine(project, unit, *routine, startLine)) {
     routine->HeadingLine = -1;
     return routine;

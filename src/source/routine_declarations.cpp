@@ -1,7 +1,9 @@
 #include "source/routine_declarations.h"
 
 #include <exception>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generic/strings.h"
@@ -78,9 +80,28 @@ void countVariable(TCounts& counts, TypeClass typeClass) {
   }
 }
 
+// Splits at ";" outside literals and parentheses: the parameters of a procedural type
+// ("F: FUNCTION(A: INTEGER; B: INTEGER): INTEGER") stay with their group.
+std::vector<std::string> splitGroups(std::string_view text) {
+  std::vector<std::string> groups(1);
+  int depth = 0;
+  bool inLiteral = false;
+  for (const char c : text) {
+    if (c == '\'') inLiteral = !inLiteral;
+    if (!inLiteral && c == '(') ++depth;
+    if (!inLiteral && c == ')' && depth > 0) --depth;
+    if (!inLiteral && depth == 0 && c == ';') {
+      groups.emplace_back();
+      continue;
+    }
+    groups.back() += c;
+  }
+  return groups;
+}
+
 // Adds the names of groups "A,B:TYPE;C:TYPE" to `list`, counting them when `counts` is given.
 void addGroups(std::string_view text, TVariableList& list, TCounts* counts) {
-  for (const std::string& group : splitOutsideLiterals(withoutPrefixesAndDefaults(text), ';')) {
+  for (const std::string& group : splitGroups(withoutPrefixesAndDefaults(text))) {
     const size_t colon = group.find(':');
     const std::string type = colon == std::string::npos ? "" : trim(group.substr(colon + 1));
     for (const std::string& part : split(group.substr(0, colon), ',')) {
@@ -126,6 +147,7 @@ void readParams(TProcedureItem& routine, TCounts* counts) {
     }
     if (depth <= 0 && unit.CompactLines[i].ends_with(';')) break;
   }
+  if (startsWithText(text, "CLASS ")) text.erase(0, 6);
   text.erase(0, std::min(text.size(), keywordLength(routine.Kind)));
 
   const size_t stop = text.find_first_of("(:;");
@@ -152,53 +174,39 @@ void readParams(TProcedureItem& routine, TCounts* counts) {
   addGroups(params, routine.Params, counts);
 }
 
-// The last line of a heading that runs over several lines: its parameter list closed and
-// the line ended with ";". The "var" parameters of its continuation lines do not open a
-// var section.
-int headingEnd(const TCodeUnit& unit, const TProcedureItem& routine) {
-  int depth = 0;
-  bool inLiteral = false;
-  for (int i = routine.HeadingLine; i < routine.BeginLine; ++i) {
-    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
-    for (const char c : text) {
-      if (c == '\'') inLiteral = !inLiteral;
-      if (inLiteral) continue;
-      if (c == '(') ++depth;
-      if (c == ')') --depth;
-    }
-    if (depth <= 0 && text.ends_with(';')) return i;
+using Section = DeclarationSection;
+
+// The section that a declaration line opens, and the length of the keyword (with its
+// blank) that opens it on the line; nothing for a line that opens none.
+std::optional<std::pair<Section, size_t>> opensSection(std::string_view upper) {
+  static constexpr std::pair<std::string_view, Section> kSections[] = {
+      {"VAR", Section::Var},    {"THREADVAR", Section::Var},        {"CONST", Section::Const},
+      {"LABEL", Section::None}, {"RESOURCESTRING", Section::Const}, {"TYPE", Section::None}};
+  for (const auto& [word, section] : kSections) {
+    if (upper == word) return std::pair{section, word.size()};
+    if (upper.starts_with(word) && upper.size() > word.size() && upper[word.size()] == ' ')
+      return std::pair{section, word.size() + 1};
   }
-  return routine.HeadingLine;
+  return std::nullopt;
 }
 
 void readLocals(TProcedureItem& routine, TCounts* counts) {
   const TCodeUnit& unit = *routine.Unit;
-  enum class Section { None, Var, Const } section = Section::None;
+  int records = 0;
   std::string vars;
   std::string consts;
-  for (int i = headingEnd(unit, routine) + 1; i < routine.BeginLine; ++i) {
-    std::string upper = unit.CompactUpperLines[static_cast<size_t>(i)];
-    if (RoutineKind(upper) != 5) break;
-    std::string text = unit.CompactLines[static_cast<size_t>(i)];
-    if (upper.find("RESOURCESTRING") != std::string::npos) {
-      upper = replaceAll(upper, "RESOURCESTRING", "CONST");
-      text = replaceAllText(text, "RESOURCESTRING", "CONST");
-    }
-    if (upper == "VAR" || upper == "CONST") {
-      section = upper == "VAR" ? Section::Var : Section::Const;
-      continue;
-    }
-    if (upper.starts_with("VAR ") || upper.starts_with("CONST ")) {
-      section = upper.starts_with("VAR ") ? Section::Var : Section::Const;
-      const size_t prefix = section == Section::Var ? 4 : 6;
-      upper.erase(0, prefix);
-      text.erase(0, prefix);
-    }
-    if (section == Section::Var) vars += " " + text;
-    if (section == Section::Const) consts += " " + upper;
+  for (const DeclarationLine& declaration : ownDeclarationLines(routine)) {
+    const size_t i = static_cast<size_t>(declaration.line);
+    const std::string_view upper =
+        std::string_view(unit.CompactUpperLines[i]).substr(declaration.keyword);
+    const std::string_view text =
+        std::string_view(unit.CompactLines[i]).substr(declaration.keyword);
+    if (declaration.section == Section::Var)
+      vars += " " + withoutRecordFields(text, upper, records);
+    if (declaration.section == Section::Const) consts += " " + std::string(upper);
   }
   addGroups(replaceAll(replaceAll(vars, "; ", ";"), " ;", ";"), routine.Locals, counts);
-  for (const std::string& declaration : splitOutsideLiterals(consts, ';')) {
+  for (const std::string& declaration : splitGroups(consts)) {
     const size_t equal = declaration.find('=');
     if (equal == std::string::npos) continue;
     std::string name = trim(declaration.substr(0, equal));
@@ -210,6 +218,53 @@ void readLocals(TProcedureItem& routine, TCounts* counts) {
 }
 
 }  // namespace
+
+std::vector<DeclarationLine> ownDeclarationLines(const TProcedureItem& routine) {
+  const TCodeUnit& unit = *routine.Unit;
+  std::vector<DeclarationLine> lines;
+  DeclarationLine current;
+  for (int i = routine.HeadingEnd + 1; i < routine.BeginLine; ++i) {
+    if (routine.inNestedRoutine(i)) {
+      current = DeclarationLine();  // a section does not go on after a nested routine
+      continue;
+    }
+    const std::string& upper = unit.CompactUpperLines[static_cast<size_t>(i)];
+    current.line = i;
+    current.keyword = 0;
+    if (const auto opened = opensSection(upper)) {
+      current.section = opened->first;
+      current.sectionLine = i;
+      current.keyword = opened->second;
+    }
+    lines.push_back(current);
+  }
+  return lines;
+}
+
+std::string withoutRecordFields(std::string_view text, std::string_view upper, int& depth) {
+  std::string kept;
+  size_t from = 0;
+  size_t i = 0;
+  bool inLiteral = false;
+  while (i < upper.size()) {
+    if (upper[i] == '\'') inLiteral = !inLiteral;
+    if (inLiteral || !isIdentChar(upper[i])) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < upper.size() && isIdentChar(upper[end])) ++end;
+    const std::string_view word = upper.substr(i, end - i);
+    if (word == "RECORD") {
+      if (depth++ == 0) kept += text.substr(from, end - from);
+    } else if (word == "END" && depth > 0 && --depth == 0) {
+      from = end;
+    }
+    i = end;
+  }
+  if (depth == 0) kept += text.substr(std::min(from, text.size()));
+  return kept;
+}
 
 void readDeclarations(TProject& project, TProcedureItem& routine) {
   try {

@@ -69,8 +69,9 @@ void walkRoutines(TProject& project, TCodeUnit& unit,
     first = false;
     if (project.StopRequested) break;
     unit.ScanPos = routine->EndLine;
+    std::vector<int> enclosing = std::move(routine->Enclosing);
     routine.reset();
-    routine = buildRoutine(project, unit, unit.ScanPos + 1, constants);
+    routine = buildRoutine(project, unit, unit.ScanPos + 1, constants, std::move(enclosing));
   }
 }
 

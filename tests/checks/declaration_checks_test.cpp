@@ -10,6 +10,7 @@ struct Expected {
   int line;  // file line
   std::string message;
   std::vector<std::string> suggestion;  // empty: none
+  int lineCount = 1;
 };
 
 void expectFindings(const std::vector<Finding>& findings, const std::vector<Expected>& expected) {
@@ -18,6 +19,9 @@ void expectFindings(const std::vector<Finding>& findings, const std::vector<Expe
     EXPECT_EQ(findings[i].line, expected[i].line);
     EXPECT_EQ(findings[i].text, expected[i].message);
     EXPECT_EQ(findings[i].suggestions, expected[i].suggestion);
+    if (!expected[i].suggestion.empty()) {
+      EXPECT_EQ(findings[i].lineCount, expected[i].lineCount);
+    }
   }
 }
 
@@ -48,13 +52,60 @@ TEST(UnusedLocalsTest, DeclarationsOfUnusedVariablesAreRemoved) {
       {"OnVarLineWithOthers",
        {"procedure Test;", "var X, S: string;", "begin", "  S := '';", "end;"},
        {{2, "Variable \"X\" is not in use", {"var S: string;"}}}},
+      // The section's only declaration takes its "var" line with it.
       {"AfterConstSection",
        {"procedure Test;", "const", "  X = 1;", "var", "  Y: Integer;", "begin", "  Z := X;",
         "end;"},
-       {{5, "Variable \"Y\" is not in use", {"{Remove line}"}}}},
+       {{4, "Variable \"Y\" is not in use", {"{Remove line}"}, 2}}},
       {"NamedOnlyInLiteral",
        {"procedure Test;", "var", "  X: Integer;", "begin", "  S := 'X';", "end;"},
-       {{3, "Variable \"X\" is not in use", {"{Remove line}"}}}},
+       {{2, "Variable \"X\" is not in use", {"{Remove line}"}, 2}}},
+      {"OnlyDeclarationKeepsItsComment",
+       {"procedure Test;", "var", "  X: Integer; // spare", "begin", "end;"},
+       {{2, "Variable \"X\" is not in use", {"  // spare"}, 2}}},
+      {"VarLineWithACommentStays",
+       {"procedure Test;", "var // counters", "  X: Integer;", "begin", "end;"},
+       {{3, "Variable \"X\" is not in use", {}}}},
+      {"LineKeepsItsComment",
+       {"procedure Test;", "var", "  X: Integer; { spare }", "  S: string;", "begin", "  S := '';",
+        "end;"},
+       {{3, "Variable \"X\" is not in use", {"  { spare }"}}}},
+      {"NameRemovedBesideAComment",
+       {"procedure Test;", "var", "  I, X: Integer; (* loop *)", "begin", "  I := 1;", "end;"},
+       {{3, "Variable \"X\" is not in use", {"  I: Integer; (* loop *)"}}}},
+      {"CommentRunsOn",
+       {"procedure Test;", "var", "  S: string;", "  X: Integer; { a", "  note }", "begin",
+        "  S := '';", "end;"},
+       {{4, "Variable \"X\" is not in use", {}}}},
+      {"ContinuesFromTheLineBefore",
+       {"procedure Test;", "var", "  A,", "  B: Integer;", "begin", "  A := 1;", "end;"},
+       {{4, "Variable \"B\" is not in use", {}}}},
+      {"ContinuesOnTheLineAfter",
+       {"procedure Test;", "var", "  A,", "  B: Integer;", "begin", "  B := 1;", "end;"},
+       {{3, "Variable \"A\" is not in use", {}}}},
+      {"OnlyLocalOfASecondSection",
+       {"procedure Test;", "var", "  A: Integer;", "const", "  C = 1;", "var", "  B: Integer;",
+        "begin", "  A := C;", "end;"},
+       {{6, "Variable \"B\" is not in use", {"{Remove line}"}, 2}}},
+      // Used in the body or only by a nested routine: in use, whatever the nesting.
+      {"UsedByNestedRoutines",
+       {"procedure Test;", "var", "  A, B, C: Integer;", "  procedure One;", "  begin",
+        "    A := 1;", "  end;", "  procedure Two;", "  var", "    D: Integer;", "  begin",
+        "  end;", "begin", "  One; Two; B := C;", "end;"},
+       {{9, "Variable \"D\" is not in use", {"{Remove line}"}, 2}}},
+      {"LabelsAreNoVariables",
+       {"procedure Test;", "var", "  I: Integer;", "label", "  Skip;", "begin", "  I := 1;",
+        "end;"},
+       {}},
+      {"RecordFieldsAreNoVariables",
+       {"procedure Test;", "var", "  R: record F: Integer; end;", "begin", "  R.F := 1;", "end;"},
+       {}},
+      // The statements after local record types are no declarations.
+      {"LocalRecordTypes",
+       {"procedure Test;", "type", "  TA = record", "    X: Integer;", "  end;",
+        "  TB = packed record", "    Y: Integer;", "  end;", "var", "  N: Integer;", "begin",
+        "  if N = 1 then", "    N := 2;", "end;"},
+       {}},
       {"LineOfSeveralDeclarations",
        {"procedure Test;", "var X: Integer; Y: string;", "begin", "  X := 1;", "end;"},
        {{2, "Variable \"Y\" is not in use", {}}}},
@@ -90,9 +141,8 @@ TEST(UnusedLocalsTest, ADeclarationLineIsReportedInOneVariantOnly) {
                                          "{$IFDEF DEBUG}", "  A := B;", "{$ENDIF}",
                                          "{$IFDEF TRACE}", "  A := 2;", "{$ENDIF}", "end;"}));
   const int line = static_cast<int>(unitWith({}).size()) - 2 + 3;
-  expectFindings(fixture.scanFor({36}),
-                 {{line, "Variable \"A\" is not in use", {"  B: Integer;"}},
-                  {line, "Variable \"B\" is not in use", {"{Remove line}"}}});
+  expectFindings(fixture.scanFor({36}), {{line, "Variable \"A\" is not in use", {"  B: Integer;"}},
+                                         {line, "Variable \"B\" is not in use", {}}});
 }
 
 TEST(UnusedLocalsTest, FollowsTheVariableOptionNotTheHintSwitch) {

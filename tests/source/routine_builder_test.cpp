@@ -26,32 +26,113 @@ std::vector<int> kinds(const RoutineSnapshot& routine) {
   return kinds;
 }
 
+std::vector<int> headingBeginEnd(const RoutineSnapshot& routine) {
+  return {routine.headingLine, routine.beginLine, routine.endLine};
+}
+
 TEST(RoutineBuilderTest, FindsHeadingsBeginsAndEnds) {
   const auto routines = routinesOf({
       "procedure X; forward;",              // 3
-      "class procedure TFoo.Bar;",          // 4: no routine heading of its own
-      "procedure TFoo.Outer(A: Integer);",  // 5
-      "  procedure Inner;",                 // 6
-      "  begin",                            // 7
-      "    A := 1;",                        // 8
-      "  end;",                             // 9
-      "begin",                              // 10
-      "  Inner;",                           // 11
-      "end;",                               // 12
-      "procedure X;",                       // 13
-      "begin",                              // 14
-      "end;",                               // 15
+      "class procedure TFoo.Bar;",          // 4: a class method is a routine too
+      "begin",                              // 5
+      "end;",                               // 6
+      "procedure TFoo.Outer(A: Integer);",  // 7
+      "  procedure Inner;",                 // 8
+      "  begin",                            // 9
+      "    A := 1;",                        // 10
+      "  end;",                             // 11
+      "begin",                              // 12
+      "  Inner;",                           // 13
+      "end;",                               // 14
+      "procedure X;",                       // 15
+      "begin",                              // 16
+      "end;",                               // 17
   });
-  ASSERT_EQ(routines.size(), 2u);
-  EXPECT_EQ(routines[0].name, "OUTER");
+  ASSERT_EQ(routines.size(), 4u);
+  EXPECT_EQ(routines[0].name, "BAR");
   EXPECT_EQ(routines[0].className, "TFOO");
   EXPECT_EQ(routines[0].kind, 1);
-  // The nested routine's BEGIN is the routine's; its body covers both bodies.
-  EXPECT_EQ(std::vector<int>({routines[0].headingLine, routines[0].beginLine, routines[0].endLine}),
-            std::vector<int>({5, 7, 12}));
-  EXPECT_EQ(routines[1].name, "X");
-  EXPECT_EQ(std::vector<int>({routines[1].headingLine, routines[1].beginLine, routines[1].endLine}),
-            std::vector<int>({13, 14, 15}));
+  EXPECT_EQ(headingBeginEnd(routines[0]), std::vector<int>({4, 5, 6}));
+  // A nested routine comes before the routine that holds it, which owns its own BEGIN.
+  EXPECT_EQ(routines[1].name, "INNER");
+  EXPECT_EQ(headingBeginEnd(routines[1]), std::vector<int>({8, 9, 11}));
+  EXPECT_EQ(routines[2].name, "OUTER");
+  EXPECT_EQ(routines[2].className, "TFOO");
+  EXPECT_EQ(headingBeginEnd(routines[2]), std::vector<int>({7, 12, 14}));
+  EXPECT_EQ(routines[2].body, Lines{"INNER;"});
+  EXPECT_EQ(routines[3].name, "X");
+  EXPECT_EQ(headingBeginEnd(routines[3]), std::vector<int>({15, 16, 17}));
+}
+
+// Each routine of a nest reads its own declarations, those after its nested routines too,
+// and its body is its own.
+TEST(RoutineBuilderTest, NestedRoutinesHaveTheirOwnDeclarationsAndBodies) {
+  const auto routines = routinesOf({
+      "procedure Scroll;",               // 3
+      "var",                             // 4
+      "  A: Integer;",                   // 5
+      "  procedure One;",                // 6
+      "  var",                           // 7
+      "    B: string;",                  // 8
+      "    function Deep: Integer;",     // 9
+      "    begin",                       // 10
+      "      Result := A;",              // 11
+      "    end;",                        // 12
+      "  begin",                         // 13
+      "    case A of 1: B := ''; end;",  // 14
+      "  end;",                          // 15
+      "  procedure Two; forward;",       // 16
+      "  procedure Three;",              // 17
+      "  begin",                         // 18
+      "    Two;",                        // 19
+      "  end;",                          // 20
+      "  procedure Two;",                // 21
+      "  begin",                         // 22
+      "  end;",                          // 23
+      "var",                             // 24
+      "  C: Real;",                      // 25
+      "begin",                           // 26
+      "  One;",                          // 27
+      "end;",                            // 28
+      "procedure Next;",                 // 29
+      "begin",                           // 30
+      "end;",                            // 31
+  });
+  std::vector<std::string> names;
+  for (const auto& routine : routines) names.push_back(routine.name);
+  EXPECT_EQ(names, (Lines{"DEEP", "ONE", "THREE", "TWO", "SCROLL", "NEXT"}));
+  ASSERT_EQ(routines.size(), 6u);
+  EXPECT_EQ(headingBeginEnd(routines[0]), std::vector<int>({9, 10, 12}));
+  EXPECT_EQ(headingBeginEnd(routines[1]), std::vector<int>({6, 13, 15}));
+  EXPECT_EQ(routines[1].locals, Lines{"B=STRING"});
+  EXPECT_EQ(headingBeginEnd(routines[4]), std::vector<int>({3, 26, 28}));
+  EXPECT_EQ(routines[4].locals, (Lines{"A=INTEGER", "C=FLOAT"}));
+  EXPECT_EQ(routines[4].body, Lines{"ONE;"});
+  EXPECT_EQ(headingBeginEnd(routines[5]), std::vector<int>({29, 30, 31}));
+}
+
+// Declarations end at the routine's BEGIN: a label section holds no variables, the fields
+// of a record are none, and a procedural type's parameters stay with its variable.
+TEST(RoutineBuilderTest, OnlyVariablesAreLocals) {
+  const auto routines = routinesOf(
+      {"procedure P;", "var", "  R: packed record", "    A, B: Integer;", "    case K: Byte of",
+       "      0: (C: Integer);", "  end;", "  F: function(X: Integer; Y: Integer): Integer;",
+       "  N: Integer;", "label", "  Done;", "begin", "  N := R.A;", "Done:", "end;"});
+  ASSERT_EQ(routines.size(), 1u);
+  EXPECT_EQ(routines[0].locals,
+            (Lines{"R=packed record", "F=function(X:Integer;Y:Integer):Integer", "N=INTEGER"}));
+  EXPECT_EQ(routines[0].body, (Lines{"N:=R.A;", "DONE:"}));
+}
+
+// A parameter or local hides the unit's constant of the same name: the body keeps the name.
+TEST(RoutineBuilderTest, ConstantsHiddenByParametersAndLocalsStay) {
+  const auto routines =
+      routinesOf({"const", "  Key = 5;", "  Size = 2;", "procedure P(Size: Integer);", "var",
+                  "  Key: Integer;", "begin", "  Key := Size;", "end;", "procedure Q;", "begin",
+                  "  X := Key * Size;", "end;"});
+  ASSERT_EQ(routines.size(), 2u);
+  EXPECT_EQ(routines[0].body, Lines{"KEY:=SIZE;"});
+  EXPECT_EQ(routines[1].body, Lines{"X:=5*2;"});
 }
 
 TEST(RoutineBuilderTest, ReadsParametersLocalsAndTheResult) {

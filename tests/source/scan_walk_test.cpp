@@ -123,7 +123,12 @@ TEST(ScanWalkTest, DeclarationsOfRealUnitsDoNotEndTheWalk) {
                                                "  Result := T.B;",
                                                "end;",
                                                "procedure Last; { see http://x.org }",
+                                               "var",
+                                               "  P: packed record",
+                                               "    C: Byte;",
+                                               "  end;",
                                                "begin",
+                                               "  P.C := 0;",
                                                "end;",
                                                "end."});
   EXPECT_EQ(walkedNames(f, unit), (Lines{"M", "F", "LAST"}));

@@ -114,6 +114,18 @@ def try_alone(per_kind, every, copy_of, originals, work):
     return alone
 
 
+def write_breaks(alone, path):
+    """Every suggestion that breaks its unit alone, with the compiler's error, as JSON."""
+    breaks = [
+        dict(result, error=error)
+        for tried in alone.values()
+        for _, result, error in tried
+        if error
+    ]
+    with open(path, "w") as out:
+        json.dump(breaks, out, indent=1)
+
+
 def kind_label(result):
     return "%d %s" % (result["kind"], result["kindText"])
 
@@ -269,6 +281,7 @@ def main():
     if args.alone != "none":
         alone = try_alone(per_kind, args.alone == "all", copy_of, originals, work)
         clock.lap("compiled %d suggestions one at a time" % sum(map(len, alone.values())))
+        write_breaks(alone, os.path.join(work, "breaks.json"))
 
     print("%d units of %s that compile on their own, %d lines" % (len(units), packages, line_total))
     print("scan: %s, %d results, %d errors" % (document["status"], len(document["results"]), len(document["errors"])))

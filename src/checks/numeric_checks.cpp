@@ -115,8 +115,7 @@ void CheckSinAndCos(TProject& project, TProcedureItem& routine) {
   if (!kindOn(project, kSinCosKind)) return;
   const TCodeUnit& unit = *routine.Unit;
   // The call names its unit, which must be in the uses list.
-  const bool usesMath = std::any_of(unit.UsesList.begin(), unit.UsesList.end(),
-                                    [](const std::string& name) { return sameText(name, "Math"); });
+  const bool usesMath = usesUnit(unit, "Math");
   std::optional<SineStatement> sine;
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     const TLineProps& props = routine.LineProps[k];

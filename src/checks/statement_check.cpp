@@ -19,6 +19,11 @@ bool kindOn(const TProject& project, int kind) {
   return project.settings().kindEnabled(kind);
 }
 
+bool usesUnit(const TCodeUnit& unit, std::string_view unitName) {
+  return std::any_of(unit.UsesList.begin(), unit.UsesList.end(),
+                     [&](const std::string& name) { return sameText(name, unitName); });
+}
+
 std::string StripQuotes(std::string_view text) {
   const auto isQuote = [](char c) { return c == '\'' || c == '"'; };
   if (!text.empty() && isQuote(text.back())) text.remove_suffix(1);

@@ -32,6 +32,10 @@ inline bool isKeywordLine(const TLineProps& props) {
 // The kind is looked for in this run.
 bool kindOn(const TProject& project, int kind);
 
+// The unit names `unitName` in its uses clause (ignoring case): a suggestion that calls what
+// that unit declares compiles only then.
+bool usesUnit(const TCodeUnit& unit, std::string_view unitName);
+
 // The text without one trailing and one leading quote (single or double).
 std::string StripQuotes(std::string_view text);
 // The leading blanks of the `Lines` text of a processed line.

@@ -265,7 +265,10 @@ void CheckUpperCase(TProject& project, TProcedureItem& routine) {
     const std::string& text = lineOf(unit.CompactUpperLines, line);
     if (firstCodeWord(text, {"UPPERCASE", "LOWERCASE"}).empty()) continue;
     SuggestionLines suggestion;
-    if (!showsConstantValues(routine, line)) suggestion = ansiCalls(routine, line);
+    // The Ansi functions live in SysUtils, where plain UpperCase need not come from.
+    if (!showsConstantValues(routine, line) &&
+        (usesUnit(unit, "SysUtils") || usesUnit(unit, "System.SysUtils")))
+      suggestion = ansiCalls(routine, line);
     reportWholeLine(project, routine, kUpperCaseKind, line,
                     "AnsiUppercase and AnsiLowercase are faster", std::move(suggestion));
   }

@@ -57,7 +57,8 @@ std::vector<Finding> CheckFixture::scanFor(std::vector<int> kinds) {
 }
 
 std::vector<std::string> unitWith(const std::vector<std::string>& body) {
-  std::vector<std::string> lines = {"unit Unit1;", "", "interface", "", "implementation", ""};
+  std::vector<std::string> lines = {"unit Unit1;",    "", "interface", "uses SysUtils;",
+                                    "implementation", ""};
   lines.insert(lines.end(), body.begin(), body.end());
   lines.push_back("");
   lines.push_back("end.");

@@ -50,7 +50,7 @@ class CheckFixture {
 };
 
 // A unit "Unit1" whose implementation holds `body` (a routine and what it needs), written
-// with a plain interface part.
+// with a plain interface part that uses SysUtils (on line index 3).
 std::vector<std::string> unitWith(const std::vector<std::string>& body);
 
 // A unit "Unit1" with one procedure "Test" that declares `vars` (the lines of its var

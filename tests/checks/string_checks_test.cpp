@@ -131,5 +131,23 @@ TEST(StringChecksIncludeTest, LinesOfAnIncludeFileGetNoSuggestion) {
   }
 }
 
+// AnsiUpperCase is declared in SysUtils: without it in the uses clause the rewritten line
+// would not compile.
+TEST(StringChecksUsesTest, AnsiCallsNeedSysUtils) {
+  const struct {
+    std::string uses;
+    bool suggested;
+  } cases[] = {{"", false}, {"uses Classes, SysUtils;", true}, {"uses System.SysUtils;", true}};
+  for (const auto& usesCase : cases) {
+    CheckFixture fixture;
+    std::vector<std::string> unit = routineUnit(kStrings, {"  S := UpperCase(T);"});
+    unit[3] = usesCase.uses;
+    fixture.addUnit("Unit1.pas", unit);
+    const std::vector<Finding> findings = fixture.scanFor({27});
+    ASSERT_EQ(findings.size(), 1u) << usesCase.uses;
+    EXPECT_EQ(findings[0].hasSuggestion, usesCase.suggested) << usesCase.uses;
+  }
+}
+
 }  // namespace
 }  // namespace sorvik::test

@@ -29,6 +29,9 @@ class TProcedureItem : public ResultOwner {
   int HeadingLine = -1;    // -1: no routine was found
   int HeadingEnd = -1;     // the heading's last line, its directives included
   int BeginLine = -1;      // the routine's own BEGIN, after its nested routines
+  // The BEGIN line itself, where the declarations end: the checks move BeginLine past
+  // leading empty statements.
+  int DeclarationsEnd = -1;
   int EndLine = -1;
   // The heading and final "END;" lines of the routines declared inside this one; they lie
   // between HeadingEnd and BeginLine and were built before it.

@@ -54,7 +54,7 @@ bool findRoutine(TProject& project, TCodeUnit& unit, TProcedureItem& routine, in
     }
     routine.HeadingLine = outline.heading;
     routine.HeadingEnd = outline.headingEnd;
-    routine.BeginLine = outline.begin;
+    routine.BeginLine = routine.DeclarationsEnd = outline.begin;
     routine.EndLine = outline.end;
     routine.Nested = outline.nested;
     routine.Kind = RoutineKind(

@@ -223,7 +223,7 @@ std::vector<DeclarationLine> ownDeclarationLines(const TProcedureItem& routine) 
   const TCodeUnit& unit = *routine.Unit;
   std::vector<DeclarationLine> lines;
   DeclarationLine current;
-  for (int i = routine.HeadingEnd + 1; i < routine.BeginLine; ++i) {
+  for (int i = routine.HeadingEnd + 1; i < routine.DeclarationsEnd; ++i) {
     if (routine.inNestedRoutine(i)) {
       current = DeclarationLine();  // a section does not go on after a nested routine
       continue;

@@ -60,6 +60,12 @@ TEST(UnusedLocalsTest, DeclarationsOfUnusedVariablesAreRemoved) {
       {"NamedOnlyInLiteral",
        {"procedure Test;", "var", "  X: Integer;", "begin", "  S := 'X';", "end;"},
        {{2, "Variable \"X\" is not in use", {"{Remove line}"}, 2}}},
+      // Empty statements at the start of the body (a comment) leave the declarations as
+      // they are.
+      {"BodyOpensWithAComment",
+       {"procedure Test;", "var", "  X: Integer;", "begin", "  { old code", "  }", "  Y := 1;",
+        "end;"},
+       {{2, "Variable \"X\" is not in use", {"{Remove line}"}, 2}}},
       {"OnlyDeclarationKeepsItsComment",
        {"procedure Test;", "var", "  X: Integer; // spare", "begin", "end;"},
        {{2, "Variable \"X\" is not in use", {"  // spare"}, 2}}},

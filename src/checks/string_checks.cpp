@@ -58,8 +58,11 @@ bool rewriteCalls(std::string& text, std::string_view callName, Rewrite rewrite)
 }
 
 // Concat(a, b) becomes a+b: only the call's own commas join its arguments, those of nested
-// calls and set constructors stay. A call of one argument joins nothing and stays.
+// calls and set constructors stay. A call of one argument joins nothing and stays, and so
+// does a call that is the statement itself: the string function is no procedure, so that
+// Concat is another routine of the name.
 bool joinArguments(std::string& text, size_t start, size_t open, size_t close) {
+  if (trimView(std::string_view(text).substr(0, start)).empty()) return false;
   bool joined = false;
   int depth = 0;
   for (size_t i = open + 1; i < close; ++i) {

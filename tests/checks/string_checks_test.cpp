@@ -46,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
                     16,
                     "Use + instead of Concat",
                     {"  S := 'a,b'+ Format('%d', [N])+ T;"}},
+        RoutineCase{"ConcatAsAStatement", kStrings, {"  Concat(@S[1], @T[1], N);"}, 16},
         RoutineCase{"ConcatNested",
                     kStrings,
                     {"  S := Concat(Concat(S,T),S);"},

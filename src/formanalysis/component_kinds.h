@@ -30,6 +30,7 @@ enum ComponentKind : int {
   kKindTimer = 34,
   kKindActionList = 36,
   kKindAction = 40,
+  kKindActionManager = 52,
   kKindListedUnknown = 98,  // a class the naming settings list
   kKindUnknown = 99,
   kKindTable = 100,

@@ -37,8 +37,6 @@ constexpr std::string_view kStandardActions =
     "searchfindfirst searchfindnext searchreplace sendmail windowarrange windowcascade "
     "windowclose windowminimizeall windowtilehorizontal windowtilevertical";
 
-constexpr int kKindActionManager = 52;
-
 // An action: the form cannot be loaded with a ShowHint written into one. Actions stand in
 // action lists and action managers; one elsewhere is known by its class.
 bool isAction(const TFormObject& object, const FormLines& lines) {

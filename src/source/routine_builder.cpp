@@ -33,7 +33,8 @@ void readName(const TCodeUnit& unit, TProcedureItem& routine) {
 
 // Finds the routine that the walk builds next from `startLine` on: a routine's nested
 // routines come before it, each with its own body. A heading whose BEGIN or END cannot be
-// found is recorded in Errors with its file line, and the search goes on after it.
+// found, or whose body stands on the heading's line, is recorded in Errors with its file
+// line, and the search goes on after it.
 bool findRoutine(TProject& project, TCodeUnit& unit, TProcedureItem& routine, int startLine) {
   for (int from = startLine;;) {
     NextRoutine next;
@@ -47,7 +48,9 @@ bool findRoutine(TProject& project, TCodeUnit& unit, TProcedureItem& routine, in
     const RoutineOutline& outline = next.outline;
     if (next.found == NextRoutine::Found::None) return false;
     if (next.found == NextRoutine::Found::Broken) {
-      project.addError("Routine without begin or end in " + project.CurrentFile + " at line " +
+      project.addError(std::string(next.oneLine ? "Routine on one line not walked in "
+                                                : "Routine without begin or end in ") +
+                       project.CurrentFile + " at line " +
                        std::to_string(unit.mapLine(outline.heading) + 1));
       from = next.resume;
       continue;

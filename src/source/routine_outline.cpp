@@ -73,6 +73,7 @@ bool holdsBodyStart(std::string_view text) {
 struct HeadingEnd {
   int line = -1;
   bool bodyless = false;
+  bool bodyOnLine = false;  // the body follows on the heading's line
 };
 std::optional<HeadingEnd> readHeadingEnd(TCodeUnit& unit, int heading) {
   HeadingEnd result;
@@ -107,8 +108,11 @@ std::optional<HeadingEnd> readHeadingEnd(TCodeUnit& unit, int heading) {
       }
     }
   }
-  // A body on the heading's line is none that the routine's lines can hold.
-  if (!signatureDone || holdsBodyStart(directives)) return std::nullopt;
+  if (!signatureDone) return std::nullopt;
+  if (holdsBodyStart(directives)) {
+    result.bodyOnLine = true;
+    return result;
+  }
   result.bodyless =
       findCodeWord("FORWARD", directives) > 0 || findCodeWord("EXTERNAL", directives) > 0;
   return result;
@@ -182,7 +186,8 @@ int matchingEnd(TCodeUnit& unit, int begin) {
 std::optional<RoutineOutline> outlineAt(TCodeUnit& unit, int heading, int level) {
   if (level > kMaxNesting) return std::nullopt;
   const std::optional<HeadingEnd> headingEnd = readHeadingEnd(unit, heading);
-  if (!headingEnd) return std::nullopt;
+  // A body on the heading's line is none that the routine's lines can hold.
+  if (!headingEnd || headingEnd->bodyOnLine) return std::nullopt;
   RoutineOutline outline;
   outline.heading = heading;
   outline.headingEnd = headingEnd->line;
@@ -203,13 +208,13 @@ std::optional<RoutineOutline> outlineAt(TCodeUnit& unit, int heading, int level)
     records = TypeNesting();
     if (heads) {
       const std::string_view nestedName = headingName(text);
-      // A method is never nested: the heading before it has no body of its own.
-      if (nestedName.find('.') != std::string_view::npos) return std::nullopt;
-      // The same heading twice in a row: alternatives of conditional compilation.
+      // The same name twice in a row: alternative headings of conditional compilation.
       if (nestedName == name && outline.nested.empty()) {
         outline.bodyless = true;
         return outline;
       }
+      // A method is never nested: the heading before it has no body of its own.
+      if (nestedName.find('.') != std::string_view::npos) return std::nullopt;
       const std::optional<RoutineOutline> nested = outlineAt(unit, i, level + 1);
       if (!nested) return std::nullopt;
       i = nested->bodyless ? nested->headingEnd : nested->end;
@@ -261,7 +266,12 @@ NextRoutine findNextRoutine(TCodeUnit& unit, int startLine, std::vector<int>& en
     if (isRoutineHeading(text)) {
       records = TypeNesting();
       const std::optional<RoutineOutline> outline = outlineAt(unit, i, 0);
-      if (!outline) return broken(i, i + 1);
+      if (!outline) {
+        NextRoutine next = broken(i, i + 1);
+        const std::optional<HeadingEnd> headingEnd = readHeadingEnd(unit, i);
+        next.oneLine = headingEnd && headingEnd->bodyOnLine;
+        return next;
+      }
       if (outline->bodyless) {
         i = outline->headingEnd;
       } else if (outline->operatorBody) {

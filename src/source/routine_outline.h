@@ -38,6 +38,7 @@ struct NextRoutine {
   enum class Found { None, Routine, Broken } found = Found::None;
   RoutineOutline outline;  // Routine: the routine; Broken: its heading only
   int resume = -1;         // Broken: where the search goes on
+  bool oneLine = false;    // Broken: the body stands on the heading's line
 };
 NextRoutine findNextRoutine(TCodeUnit& unit, int startLine, std::vector<int>& enclosing);
 

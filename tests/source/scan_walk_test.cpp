@@ -130,22 +130,32 @@ TEST(ScanWalkTest, DeclarationsOfRealUnitsDoNotEndTheWalk) {
                                                "begin",
                                                "  P.C := 0;",
                                                "end;",
+                                               "{$ifdef DEFAULTS}",
+                                               "procedure TB.N(X: Integer = 0);",
+                                               "{$else}",
+                                               "procedure TB.N(X: Integer);",
+                                               "{$endif}",
+                                               "begin",
+                                               "end;",
                                                "end."});
-  EXPECT_EQ(walkedNames(f, unit), (Lines{"M", "F", "LAST"}));
+  EXPECT_EQ(walkedNames(f, unit), (Lines{"M", "F", "LAST", "N"}));
   EXPECT_EQ(f.project().Errors, Lines{});
 }
 
-// A routine whose BEGIN or final END cannot be found is named in Errors with the file line of
-// its heading, and the walk goes on with the next heading.
+// A routine whose BEGIN or final END cannot be found, or whose body stands on its heading's
+// line, is named in Errors with the file line of its heading, and the walk goes on with the
+// next heading.
 TEST(ScanWalkTest, ARoutineWithoutBeginOrEndIsReportedAndPassedOver) {
   SourceFixture f;
   const std::string unit =
       f.addUnit("U.pas", {"unit U;", "interface", "implementation", "procedure NoEnd;", "begin",
                           "  X := 1;", "end", "procedure Next;", "begin", "end;",
+                          "function OneLine: Integer; begin Result := 1; end;",
                           "procedure NoBegin;", "var", "  I: Integer;", "end."});
   EXPECT_EQ(walkedNames(f, unit), Lines{"NEXT"});
   EXPECT_EQ(f.project().Errors, (Lines{"Routine without begin or end in " + unit + " at line 4",
-                                       "Routine without begin or end in " + unit + " at line 11"}));
+                                       "Routine on one line not walked in " + unit + " at line 11",
+                                       "Routine without begin or end in " + unit + " at line 12"}));
 }
 
 TEST(ScanWalkTest, StopEndsTheWalk) {

@@ -13,18 +13,19 @@ namespace {
 
 constexpr size_t kMaxSymbols = 8;
 
-// A fingerprint of the lines, to recognise a variant that gives the lines of an earlier one.
-uint64_t fingerprint(const std::vector<std::string>& lines) {
+// Fingerprints recognise a variant that gives the lines of an earlier one: each line's text
+// is hashed (FNV-1a), and the lines' hashes are folded in order.
+uint64_t lineHash(std::string_view text) {
   uint64_t hash = 1469598103934665603ull;
-  const auto mix = [&hash](unsigned char c) {
-    hash ^= c;
+  for (const char c : text) {
+    hash ^= static_cast<unsigned char>(c);
     hash *= 1099511628211ull;
-  };
-  for (const std::string& line : lines) {
-    for (const char c : line) mix(static_cast<unsigned char>(c));
-    mix('\n');
   }
   return hash;
+}
+
+uint64_t foldLine(uint64_t fingerprint, uint64_t line) {
+  return (fingerprint ^ line) * 1099511628211ull + 0x9e3779b97f4a7c15ull;
 }
 
 // The symbol a "{$IFDEF" or "{$IFNDEF" directive tests: its text after the word up to "}".
@@ -40,6 +41,11 @@ class VariantText {
  public:
   VariantText(const std::vector<std::string>& symbols, const std::string& digits)
       : symbols_(symbols), digits_(digits) {}
+
+  // A line without "{" changes no state: while no directive is open it is left alone, or,
+  // when the variant leaves it out, blanked whole.
+  bool inDirective() const { return inDirective_; }
+  bool skipping() const { return skipping_; }
 
   // Blanks what the variant leaves out of `line`; true when anything was blanked.
   bool apply(std::string& line) {
@@ -104,7 +110,6 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
                              !project.SpellMode && !project.SearchMode && !project.ExeMode;
   if (unit_->size() == 0 || !variantsApply) return;
   prepared_ = true;
-  loaded_ = *unit_;
   project.pollEvents();
   findSymbols();
   project.pollEvents();
@@ -118,6 +123,19 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
     Variants.push_back(std::move(digits));
   }
   if (VariantCount > 0) {
+    // Every variant is built from the lines as loaded.
+    static_cast<LineForms&>(loaded_) = std::move(static_cast<LineForms&>(*unit_));
+    const size_t count = loaded_.size();
+    lineHashes_.resize(count);
+    hasBrace_.resize(count);
+    hasPrintable_.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+      const std::string& line = loaded_.Lines[i];
+      lineHashes_[i] = lineHash(line);
+      hasBrace_[i] = line.find('{') != std::string::npos;
+      hasPrintable_[i] = std::any_of(line.begin(), line.end(),
+                                     [](char c) { return static_cast<unsigned char>(c) >= 32; });
+    }
     applyVariant(1);
     Current = 2;
   }
@@ -141,14 +159,20 @@ void TIFDEFHandler::findSymbols() {
   }
 }
 
-void TIFDEFHandler::applyVariant(int k) {
-  TCodeUnit& unit = *unit_;
-  if (k >= 2) static_cast<LineForms&>(unit) = loaded_;
-  LineForms result;
-  result.reserve(unit.size());
+uint64_t TIFDEFHandler::keepLines(int k, std::vector<KeptLine>& kept) {
+  kept.clear();
+  uint64_t fingerprint = 0;
   VariantText text(Symbols, Variants[static_cast<size_t>(k)]);
-  for (size_t i = 0; i < unit.size(); ++i) {
-    std::string line = unit.Lines[i];
+  std::string line;
+  for (size_t i = 0; i < loaded_.size(); ++i) {
+    if (!hasBrace_[i] && !text.inDirective()) {
+      // Left out, a line with any character from code 32 up becomes blanks and goes.
+      if (text.skipping() && hasPrintable_[i]) continue;
+      kept.push_back({i, false, {}});
+      fingerprint = foldLine(fingerprint, lineHashes_[i]);
+      continue;
+    }
+    line = loaded_.Lines[i];
     bool touched = false;
     try {
       touched = text.apply(line);
@@ -156,19 +180,49 @@ void TIFDEFHandler::applyVariant(int k) {
       project_.addError("Error removing some IfDef lines in " + project_.CurrentFile);
     }
     if (!touched) {
-      result.moveFrom(unit, i);
+      kept.push_back({i, false, {}});
+      fingerprint = foldLine(fingerprint, lineHashes_[i]);
     } else if (!trimView(line).empty()) {
-      result.append(std::move(line), unit.LineMap[i]);
+      fingerprint = foldLine(fingerprint, lineHash(line));
+      kept.push_back({i, true, line});
     }
+  }
+  return fingerprint;
+}
+
+void TIFDEFHandler::applyVariant(int k) {
+  std::vector<KeptLine> kept;
+  const uint64_t before = keepLines(k, kept);
+  // Equal lines before the braces are blanked give equal lines after: the variant repeats
+  // an earlier one and is not built.
+  const auto repeated = std::find(seenBeforeBraces_.begin(), seenBeforeBraces_.end(), before);
+  if (repeated != seenBeforeBraces_.end()) {
+    const uint64_t after = seenTexts_[static_cast<size_t>(repeated - seenBeforeBraces_.begin())];
+    seenBeforeBraces_.push_back(before);
+    seenTexts_.push_back(after);
+    return;
+  }
+
+  LineForms result;
+  result.reserve(kept.size());
+  for (KeptLine& line : kept) {
+    if (line.changed)
+      result.append(std::move(line.text), loaded_.LineMap[line.origin]);
+    else
+      result.copyFrom(loaded_, line.origin);
   }
   std::vector<std::string> braces = result.Lines;
   BlankBraces(braces);
+  uint64_t after = 0;
   for (size_t i = 0; i < braces.size(); ++i) {
+    after = foldLine(after, lineHash(braces[i]));
     if (braces[i] != result.Lines[i]) result.set(i, std::move(braces[i]));
   }
+  TCodeUnit& unit = *unit_;
   static_cast<LineForms&>(unit) = std::move(result);
   unit.LastLine = static_cast<int>(unit.size()) - 1;
-  seenTexts_.push_back(fingerprint(unit.Lines));
+  seenBeforeBraces_.push_back(before);
+  seenTexts_.push_back(after);
 }
 
 bool TIFDEFHandler::NextVariant() {

@@ -31,14 +31,28 @@ class TIFDEFHandler {
   int Current = 1;  // the next variant to apply: while variant k is walked, k + 1
 
  private:
+  // A line of a variant: its place in the loaded lines and, when the variant changed it,
+  // its new text.
+  struct KeptLine {
+    size_t origin;
+    bool changed;
+    std::string text;
+  };
+
   void findSymbols();
+  // The lines variant k keeps, braces not yet blanked, and their fingerprint.
+  uint64_t keepLines(int k, std::vector<KeptLine>& kept);
+  // Puts the lines of variant k in the unit unless they repeat an earlier variant's.
   void applyVariant(int k);
 
   TProject& project_;
   std::unique_ptr<TCodeUnit> unit_;
   bool prepared_ = false;
-  LineForms loaded_;                 // the unit's lines as loaded
-  std::vector<uint64_t> seenTexts_;  // a fingerprint of the lines of every variant applied
+  LineForms loaded_;  // the unit's lines as loaded
+  std::vector<uint64_t> lineHashes_;
+  std::vector<char> hasBrace_, hasPrintable_;  // per loaded line
+  // Per variant applied: a fingerprint of its lines before and after braces are blanked.
+  std::vector<uint64_t> seenBeforeBraces_, seenTexts_;
 };
 
 // The run is walking a unit's first conditional variant (or the unit has only one).

@@ -185,6 +185,15 @@ void LineForms::moveFrom(LineForms& from, size_t i) {
   push(from.take(i));
 }
 
+void LineForms::copyFrom(const LineForms& from, size_t i) {
+  Lines.push_back(from.Lines[i]);
+  UpperLines.push_back(from.UpperLines[i]);
+  CompactLines.push_back(from.CompactLines[i]);
+  CompactUpperLines.push_back(from.CompactUpperLines[i]);
+  ScanLines.push_back(from.ScanLines[i]);
+  LineMap.push_back(from.LineMap[i]);
+}
+
 void LineForms::replaceRange(size_t first, size_t count, LineForms& with) {
   replaceItems(Lines, first, count, with.Lines);
   replaceItems(UpperLines, first, count, with.UpperLines);

@@ -49,6 +49,8 @@ struct LineForms {
   void blank(size_t i);
   // Moves line i of `from` to the end.
   void moveFrom(LineForms& from, size_t i);
+  // Copies line i of `from` to the end.
+  void copyFrom(const LineForms& from, size_t i);
   void push(ProcessedLine line);
   ProcessedLine take(size_t i);
   // Replaces the `count` lines from `first` by the lines of `with` (moved).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times scans of large projects beside the floor: reading the same files with cat.
 #
-#   bench/scale.sh [--timeout SECONDS] [--lines N] [--keep DIR] [ROW...]
+#   bench/scale.sh [--timeout SECONDS] [--lines N] [--jobs N] [--keep DIR] [ROW...]
 #
 # Rows (all of them when none is named):
 #   fpc        Free Pascal's sources (every .pas and .dfm below FPCSRC), default settings
@@ -10,7 +10,8 @@
 #   synthetic  the generated project of bench/time_scan.sh (--lines, default 1000000)
 #
 # Every scan runs "sorvik --config-dir <empty folder> scan" under /usr/bin/time -v and is
-# stopped after --timeout seconds (default 1200). For each row the table gives the files and
+# stopped after --timeout seconds (default 1200); --jobs N is handed to it (default: its own,
+# one worker per core). For each row the table gives the files and
 # their lines (wc -l), the scan's wall and processor time, lines per second of wall time,
 # the peak memory (maximum resident set size), the floor's wall time and peak memory, the
 # scan's wall time over the floor's, and a digest of the scan's output (stdout, then stderr)
@@ -25,10 +26,12 @@ fpcsrc="${FPCSRC:-/usr/share/fpcsrc}"
 limit=1200
 lines=1000000
 keep=""
+jobs=()
 rows=()
 
 usage() {
-  echo "usage: $0 [--timeout SECONDS] [--lines N] [--keep DIR] [fpc|fpc-lib|jwa|synthetic ...]" >&2
+  echo "usage: $0 [--timeout SECONDS] [--lines N] [--jobs N] [--keep DIR]" \
+    "[fpc|fpc-lib|jwa|synthetic ...]" >&2
   exit 2
 }
 
@@ -36,6 +39,7 @@ while [[ $# -gt 0 ]]; do
   case "$1" in
     --timeout) [[ "${2:-}" =~ ^[0-9]+$ ]] || usage; limit="$2"; shift 2 ;;
     --lines) [[ "${2:-}" =~ ^[0-9]+$ ]] || usage; lines="$2"; shift 2 ;;
+    --jobs) [[ "${2:-}" =~ ^[1-9][0-9]*$ ]] || usage; jobs=(--jobs "$2"); shift 2 ;;
     --keep) [[ -n "${2:-}" ]] || usage; keep="$2"; shift 2 ;;
     fpc | fpc-lib | jwa | synthetic) rows+=("$1"); shift ;;
     *) usage ;;
@@ -131,7 +135,7 @@ for row in "${rows[@]}"; do
   timed xargs -0 cat <"$work/files" >/dev/null
   floor_wall=$wall floor_peak=$peak
 
-  timed "$sorvik" --config-dir "$work/config-$row" "${options[@]}" scan "$project" \
+  timed "$sorvik" --config-dir "$work/config-$row" ${jobs[@]+"${jobs[@]}"} "${options[@]}" scan "$project" \
     >"$work/$row.out" 2>"$work/$row.err"
   if [[ $status -eq 124 ]]; then
     output="stopped after $limit s"

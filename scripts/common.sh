@@ -10,9 +10,10 @@ BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config ccache lld zlib1g-d
   libhunspell-dev hunspell-en-us wamerican libcli11-dev nlohmann-json3-dev)
 # libclang-rt-dev holds libFuzzer, which clang only recommends.
 # mingw-w64 and Free Pascal build the executables and binary forms that the form readers'
-# tests read; Qt, QScintilla and xvfb build and test the desktop window.
+# tests read; Qt, QScintilla and xvfb build and test the desktop window; Python generates
+# the project that the parallel scan test reads.
 TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev mingw-w64
-  fp-compiler fp-units-rtl
+  fp-compiler fp-units-rtl python3
   qt6-base-dev libqscintilla2-qt6-dev xvfb)
 
 # Installs those of the given packages that are not installed yet; does nothing, and

@@ -14,6 +14,8 @@ int runCommandLine(int argc, char** argv) {
       ->check(CLI::IsMember({"text", "json", "sarif"}));
   app.add_option("--fail-on", options.failOn, "exit 1 when a result of this severity exists")
       ->check(CLI::IsMember({"hint", "warning"}));
+  app.add_option("--jobs", options.jobs, "worker threads of a run (default: one per core)")
+      ->check(CLI::Range(1u, 256u));
   app.add_flag("--yes", options.yes, "answer Yes to the questions of commands that change files");
 
   int status = kExitOk;

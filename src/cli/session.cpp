@@ -26,6 +26,7 @@ bool Session::start() {
   context_ = makeAppContext(folder, std::move(config));
   context_->prompter = &prompter_;
   context_->observer = &observer_;
+  context_->Jobs = options_.jobs;
   return true;
 }
 

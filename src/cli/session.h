@@ -27,6 +27,7 @@ struct GlobalOptions {
   std::string format = "text";
   std::string failOn;
   bool yes = false;
+  unsigned jobs = 0;  // 0: one worker per processor core
 };
 
 class Session {

@@ -23,6 +23,9 @@ class Prompter;
 // The analysers of a run, attached by the layers that build them. An empty hook is
 // passed over, so a run walks every file even before the analysers exist.
 struct ScanHooks {
+  // Before each pass over the units: the resolved paths it will walk, in its order, so that
+  // they can be prepared ahead; an empty list after the pass.
+  std::function<void(TProject&, const std::vector<std::string>& paths)> planUnits;
   // Pass 1 for the unit `CurrentFile`: header, companion form, globals.
   std::function<void(TProject&, std::vector<std::string>& pendingForms)> collectUnit;
   // After pass 1: the collections the statement checks read across units.
@@ -47,6 +50,7 @@ struct ScanHooks {
 
 struct AppContext {
   std::string programFolder;  // with a trailing "/"
+  unsigned Jobs = 0;          // worker threads of a run; 0: one per processor core
   Config config;
   TSettings settings;
   ScanHooks hooks;

@@ -32,6 +32,19 @@ bool walkUnit(TProject& project, const std::string& file) {
   return true;
 }
 
+// Tells the analysers which units the pass walks, in its order, so that they can prepare
+// them ahead; the list grows no further than it stands when the pass begins.
+void planUnits(TProject& project, bool ending) {
+  const auto& plan = project.context().hooks.planUnits;
+  if (!plan) return;
+  std::vector<std::string> paths;
+  if (!ending) {
+    paths.reserve(project.UnitFiles.size());
+    for (const std::string& file : project.UnitFiles) paths.push_back(ResolvePath(file));
+  }
+  plan(project, paths);
+}
+
 }  // namespace
 
 void setModeFlags(TProject& project, StartCommand command) {
@@ -92,10 +105,12 @@ void ScanProject(TProject& project) {
   if (project.SearchMode) GroupProgramFiles(project);
 
   const auto& hooks = project.context().hooks;
+  planUnits(project, false);
   for (size_t i = 0; i < project.UnitFiles.size() && !project.StopRequested; ++i) {
     const std::string file = project.UnitFiles[i];  // the walk may append to the list
     if (!walkUnit(project, file)) break;
   }
+  planUnits(project, true);
 
   if (hooks.afterUnits) hooks.afterUnits(project);
 
@@ -120,6 +135,7 @@ void CollectGlobals(TProject& project, std::vector<std::string>& pendingForms) {
   observer.progressMaximum(static_cast<int>(pendingForms.size()) + project.UnitCount +
                            project.WebCount);
 
+  planUnits(project, false);
   for (size_t i = 0; i < project.UnitFiles.size(); ++i) {
     project.CurrentFile = ResolvePath(project.UnitFiles[i]);
     if (hooks.collectUnit) hooks.collectUnit(project, pendingForms);
@@ -127,6 +143,7 @@ void CollectGlobals(TProject& project, std::vector<std::string>& pendingForms) {
     project.pollEvents();
     if (project.StopRequested) break;
   }
+  planUnits(project, true);
 
   if (!project.NamingMode && !project.RenameMode) {
     for (const auto& form : pendingForms) {

@@ -9,7 +9,6 @@
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "generic/text_file.h"
-#include "project/project.h"
 #include "source/comment_blanker.h"
 #include "source/line_forms.h"
 
@@ -36,23 +35,6 @@ std::optional<std::string> includeName(std::string_view line) {
   return name;
 }
 
-// Where the name points: as written (relative to the working folder), beside the unit,
-// then in each library folder; "" when nowhere.
-std::string findInclude(TProject& project, const std::string& name) {
-  const std::string internal = toInternalPath(name);
-  const std::string candidates[] = {
-      isAbsolutePath(internal) ? internal : joinPath(project.context().programFolder, internal),
-      joinPath(folderOf(project.CurrentFile), internal)};
-  for (const std::string& candidate : candidates) {
-    if (std::string found = findExistingPath(candidate); !found.empty()) return found;
-  }
-  for (const std::string& folder : project.LibraryPaths) {
-    if (std::string found = findExistingPath(joinPath(folder, internal)); !found.empty())
-      return found;
-  }
-  return "";
-}
-
 // The lines of one file being expanded, with the include files that led to it.
 struct Frame {
   std::vector<std::string> lines;
@@ -63,11 +45,14 @@ struct Frame {
 
 class Expander {
  public:
-  explicit Expander(IncludeLookup& lookup) : lookup_(lookup), project_(lookup.project) {}
+  Expander(const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup)
+      : unitPath_(unitPath), useIfDefs_(useIfDefs), lookup_(lookup) {}
+
+  int comments() const { return comments_; }
 
   void run(std::vector<std::string>& lines, std::vector<int>& lineMap) {
     std::vector<Frame> frames;
-    frames.push_back({std::move(lines), 0, -1, {upperCase(project_.CurrentFile)}});
+    frames.push_back({std::move(lines), 0, -1, {upperCase(unitPath_)}});
     lines.clear();
     std::vector<int> map;
     while (!frames.empty()) {
@@ -96,9 +81,9 @@ class Expander {
     const std::optional<std::string> name = includeName(line);
     if (!name) return std::nullopt;
     try {
-      const std::string path = lookup_.missing.contains(*name) ? "" : findInclude(project_, *name);
+      const std::string path = lookup_.find(*name);
       if (path.empty()) {
-        notFound(*name);
+        lookup_.notFound(*name, "Could not find include file : " + *name + " in file " + unitPath_);
         return std::nullopt;
       }
       const std::string key = upperCase(path);
@@ -107,35 +92,49 @@ class Expander {
       }
       std::optional<std::vector<std::string>> included = readLines(path);
       if (!included) throw std::runtime_error("the file cannot be read: " + path);
-      project_.report().Counts.Comments +=
-          BlankPascalComments(*included, false, project_.settings().UseIfDefs);
+      comments_ += BlankPascalComments(*included, false, useIfDefs_);
       Frame frame{std::move(*included), 0, -1, chain};
       frame.chain.push_back(key);
       return frame;
     } catch (const std::exception& failure) {
-      project_.addError("Error trying to perform an include on line:\r\r" + line + "\r\r" +
-                        failure.what());
+      lookup_.failed("Error trying to perform an include on line:\r\r" + line + "\r\r" +
+                     failure.what());
       return std::nullopt;
     }
   }
 
-  void notFound(const std::string& name) {
-    lookup_.missing.insert(name);
-    std::string error =
-        "Could not find include file : " + name + " in file " + project_.CurrentFile;
-    if (lookup_.reportedMissing.insert(error).second) project_.addError(std::move(error));
-  }
-
+  const std::string& unitPath_;
+  const bool useIfDefs_;
   IncludeLookup& lookup_;
-  TProject& project_;
+  int comments_ = 0;
 };
 
 }  // namespace
 
-void expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                    IncludeLookup& lookup) {
+std::string findIncludeFile(const std::string& name, const std::string& unitPath,
+                            const std::string& workingFolder,
+                            const std::vector<std::string>& libraryFolders) {
+  const std::string internal = toInternalPath(name);
+  const std::string candidates[] = {
+      isAbsolutePath(internal) ? internal : joinPath(workingFolder, internal),
+      joinPath(folderOf(unitPath), internal)};
+  for (const std::string& candidate : candidates) {
+    if (std::string found = findExistingPath(candidate); !found.empty()) return found;
+  }
+  for (const std::string& folder : libraryFolders) {
+    if (std::string found = findExistingPath(joinPath(folder, internal)); !found.empty())
+      return found;
+  }
+  return "";
+}
+
+int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
+                   const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup) {
   const auto directive = [](const std::string& line) { return includeName(line).has_value(); };
-  if (std::any_of(lines.begin(), lines.end(), directive)) Expander(lookup).run(lines, lineMap);
+  if (!std::any_of(lines.begin(), lines.end(), directive)) return 0;
+  Expander expander(unitPath, useIfDefs, lookup);
+  expander.run(lines, lineMap);
+  return expander.comments();
 }
 
 }  // namespace sorvik

@@ -2,23 +2,33 @@
 #pragma once
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace sorvik {
 
-class TProject;
-
-struct IncludeLookup {
-  TProject& project;
-  std::unordered_set<std::string>& missing;          // names already looked for in vain
-  std::unordered_set<std::string>& reportedMissing;  // error lines already written
+// Where the include names of one unit lead, and what becomes of those that lead nowhere.
+class IncludeLookup {
+ public:
+  virtual ~IncludeLookup() = default;
+  // The file `name` names, or "" when there is none.
+  virtual std::string find(const std::string& name) = 0;
+  // `name` was not found; `error` is the line for the run's Errors.
+  virtual void notFound(const std::string& name, std::string error) = 0;
+  // An include could not be expanded for another reason.
+  virtual void failed(std::string error) = 0;
 };
 
-// Replaces every include directive line of `lines` (in order, nested includes too) by the
-// included file's lines, comments blanked; `lineMap` gives each of them the directive's
-// file line. A file that includes itself, directly or through others, is not expanded again.
-void expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                    IncludeLookup& lookup);
+// Where `name` points for the unit at `unitPath`: as written (relative to `workingFolder`),
+// beside the unit, then in each library folder; "" when nowhere.
+std::string findIncludeFile(const std::string& name, const std::string& unitPath,
+                            const std::string& workingFolder,
+                            const std::vector<std::string>& libraryFolders);
+
+// Replaces every include directive line of `lines`, the unit at `unitPath`, (in order, nested
+// includes too) by the included file's lines, comments blanked; `lineMap` gives each of them
+// the directive's file line. A file that includes itself, directly or through others, is not
+// expanded again. Returns the number of comments blanked in the included files.
+int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
+                   const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup);
 
 }  // namespace sorvik

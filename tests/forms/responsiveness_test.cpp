@@ -100,6 +100,7 @@ class ResponsivenessTest : public QObject {
 
  private slots:
   void standInAnalysersOnTinyUnits();
+  void libraryAnalysersPreparingUnitsInParallel();
   void libraryAnalysersOnALargeProject();
 };
 
@@ -123,6 +124,29 @@ void ResponsivenessTest::standInAnalysersOnTinyUnits() {
   };
   openScanAndStop(*context, program, kUnits);
   QVERIFY(walked > 10 && walked < kUnits);
+}
+
+// Units that each include a long file of routines: four workers prepare them ahead of
+// the walk, and "Stop" still ends the run within a second.
+void ResponsivenessTest::libraryAnalysersPreparingUnitsInParallel() {
+  constexpr int kLongUnits = 400;
+  TempTree tree;
+  std::string routines;
+  for (int i = 0; i < 200; ++i) {
+    routines +=
+        "procedure Step" + std::to_string(i) + ";\r\nvar\r\n  Angle, X, Y: Double;\r\nbegin\r\n";
+    for (int j = 0; j < 10; ++j) routines += "  X := Sin(Angle);\r\n  Y := Cos(Angle);\r\n";
+    routines += "end;\r\n\r\n";
+  }
+  tree.write("steps.inc", routines);
+  std::vector<std::string> units;
+  for (int i = 0; i < kLongUnits; ++i) units.push_back("Unit" + std::to_string(i));
+  const std::string program = tree.writeProgram(
+      "Long", units,
+      "unit Steps;\r\n\r\ninterface\r\n\r\nimplementation\r\n\r\n{$I steps.inc}\r\n\r\nend.\r\n");
+  auto context = windowContext(tree);
+  context->Jobs = 4;
+  openScanAndStop(*context, program, kLongUnits);
 }
 
 // A real project of that size is too large to make on every test run:

@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "project/run_report.h"
 #include "source/code_loader.h"
 #include "source/source_run_data.h"
 #include "source_fixture.h"
@@ -56,6 +57,49 @@ TEST(CodeLoaderTest, AUnitThatIncludesItselfIsExpandedOnce) {
                    "Error trying to perform an include on line:\r\r{$I loop.inc}\r\rthe file "
                    "includes itself: " +
                        f.folder() + "loop.inc"}));
+}
+
+// Three units include "shared.inc", found beside the first, nowhere near the second and
+// beside the third: once the second has looked for the name in vain it is not looked for
+// again, so the third goes without it too, however many workers prepare the units ahead of
+// the walk. The second pass, which hands the kept units over and prepares a unit loaded a
+// second time again, reports nothing more and reads the same lines.
+TEST(CodeLoaderTest, AnIncludeLookedForInVainStaysMissingForTheLaterUnitsWhateverTheWorkers) {
+  for (const unsigned jobs : {1U, 4U}) {
+    SCOPED_TRACE(jobs);
+    SourceFixture f;
+    TProject& project = f.project();
+    project.context().Jobs = jobs;
+    const Lines shared = {"{ shared }", "procedure Shared;", "begin", "end;"};
+    f.write("A/shared.inc", shared);
+    f.write("C/shared.inc", shared);
+    std::vector<std::string> paths;
+    for (const char* name : {"A/UnitA.pas", "B/UnitB.pas", "C/UnitC.pas"})
+      paths.push_back(
+          f.addUnit(name, {"unit U;", "interface", "implementation", "{$I shared.inc}", "end."}));
+    TCodeLoader& loader = sourceRunData(project).Loader;
+    std::vector<Lines> firstPass;
+    loader.PlanUnits(paths, project);
+    for (const std::string& path : paths) {
+      const TCodeUnitHeader* header = loader.LoadHeader(path, project);
+      ASSERT_NE(header, nullptr);
+      firstPass.push_back(header->CompactLines);
+    }
+    EXPECT_EQ(firstPass[0], (Lines{"unit U;", "interface", "implementation", "",
+                                   "procedure Shared;", "begin", "end;", "end."}));
+    EXPECT_EQ(firstPass[2], (Lines{"unit U;", "interface", "implementation", "", "end."}));
+
+    loader.PlanUnits(paths, project);
+    for (size_t i = 0; i < paths.size(); ++i) {
+      for (int load = 0; load < 2; ++load)
+        EXPECT_EQ(TCodeUnit(paths[i], project).CompactLines, firstPass[i]) << paths[i] << load;
+    }
+    loader.PlanUnits({}, project);
+    EXPECT_EQ(project.Errors,
+              (Lines{"Could not find include file : shared.inc in file " + paths[1],
+                     "Could not find include file : shared.inc in file " + paths[2]}));
+    EXPECT_EQ(project.report().Counts.Comments, 1);
+  }
 }
 
 // Every declaration of an implementation type section is hidden, up to what begins something

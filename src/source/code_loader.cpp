@@ -20,8 +20,10 @@ namespace {
 // Prepared units kept from pass 1 for pass 2: a small project keeps all of them, a large one
 // as many as fit, so that memory follows the largest unit rather than the project.
 constexpr size_t kKeptBytes = size_t{128} << 20;
-// Units a worker may have ready before the walk takes them.
-constexpr size_t kAheadPerWorker = 2;
+// How far the workers may run ahead of the walk: far enough that a large unit is begun
+// while the walk is still busy with the units before it.
+constexpr size_t kAheadItems = 64;
+constexpr size_t kAheadBytes = size_t{64} << 20;
 
 unsigned workerCount(TProject& project) {
   const unsigned jobs = project.context().Jobs;
@@ -61,7 +63,7 @@ void TCodeLoader::PlanUnits(const std::vector<std::string>& paths, TProject& pro
     plan_.push_back(std::move(task));
   }
   ahead_ = std::make_unique<PrepareAhead>(
-      plan_.size(), workers, workers * kAheadPerWorker,
+      plan_.size(), workers, kAheadItems, kAheadBytes,
       [this, options = prepareOptions(project)](size_t index, const std::atomic<bool>& cancel) {
         const PrepareTask& task = plan_[index];
         if (task.path.empty()) return PreparedUnit{};

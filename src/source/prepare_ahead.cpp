@@ -6,8 +6,13 @@
 
 namespace sorvik {
 
-PrepareAhead::PrepareAhead(size_t count, unsigned workers, size_t ahead, Prepare prepare)
-    : ahead_(ahead == 0 ? 1 : ahead), prepare_(std::move(prepare)), items_(count), ready_(count) {
+PrepareAhead::PrepareAhead(size_t count, unsigned workers, size_t aheadItems, size_t aheadBytes,
+                           Prepare prepare)
+    : aheadItems_(aheadItems == 0 ? 1 : aheadItems),
+      aheadBytes_(aheadBytes),
+      prepare_(std::move(prepare)),
+      items_(count),
+      ready_(count) {
   workers_.reserve(workers);
   for (unsigned i = 0; i < workers; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -24,14 +29,20 @@ PrepareAhead::~PrepareAhead() {
 void PrepareAhead::work() {
   std::unique_lock<std::mutex> hold(lock_);
   for (;;) {
-    changed_.wait(hold,
-                  [this] { return cancel_ || next_ >= items_.size() || next_ < taken_ + ahead_; });
+    // The item the walk waits for is always begun, whatever the others hold.
+    changed_.wait(hold, [this] {
+      return cancel_ || next_ >= items_.size() || next_ == taken_ ||
+             (next_ < taken_ + aheadItems_ && heldBytes_ < aheadBytes_);
+    });
     if (cancel_ || next_ >= items_.size()) return;
     const size_t index = next_++;
     hold.unlock();
     PreparedUnit prepared = prepare_(index, cancel_);
     hold.lock();
-    if (index >= taken_) items_[index] = std::move(prepared);
+    if (index >= taken_) {
+      heldBytes_ += prepared.bytes;
+      items_[index] = std::move(prepared);
+    }
     ready_[index] = true;
     changed_.notify_all();
   }
@@ -40,7 +51,7 @@ void PrepareAhead::work() {
 std::optional<PreparedUnit> PrepareAhead::take(size_t index, const std::function<bool()>& stop) {
   std::unique_lock<std::mutex> hold(lock_);
   if (index >= items_.size() || index < taken_) return std::nullopt;
-  for (size_t passed = taken_; passed < index; ++passed) items_[passed].reset();
+  for (size_t passed = taken_; passed < index; ++passed) release(passed);
   taken_ = index;
   changed_.notify_all();
   while (!ready_[index]) {
@@ -51,10 +62,16 @@ std::optional<PreparedUnit> PrepareAhead::take(size_t index, const std::function
       if (stopped) return std::nullopt;
     }
   }
-  std::optional<PreparedUnit> item = std::move(items_[index]);
-  items_[index].reset();
+  std::optional<PreparedUnit> item = release(index);
   taken_ = index + 1;
   changed_.notify_all();
+  return item;
+}
+
+std::optional<PreparedUnit> PrepareAhead::release(size_t index) {
+  std::optional<PreparedUnit> item = std::move(items_[index]);
+  items_[index].reset();
+  if (item) heldBytes_ -= item->bytes;
   return item;
 }
 

@@ -19,8 +19,10 @@ class PrepareAhead {
  public:
   using Prepare = std::function<PreparedUnit(size_t index, const std::atomic<bool>& cancel)>;
 
-  // Items 0 .. count-1; at most `ahead` of them are prepared and not yet taken.
-  PrepareAhead(size_t count, unsigned workers, size_t ahead, Prepare prepare);
+  // Items 0 .. count-1. No item is begun while `aheadItems` items past the one the walk
+  // waits for are begun, or while those prepared and not yet taken hold `aheadBytes`.
+  PrepareAhead(size_t count, unsigned workers, size_t aheadItems, size_t aheadBytes,
+               Prepare prepare);
   // Gives up what is being prepared and waits for the workers.
   ~PrepareAhead();
   PrepareAhead(const PrepareAhead&) = delete;
@@ -33,8 +35,10 @@ class PrepareAhead {
 
  private:
   void work();
+  // Takes item `index` out of the queue (lock held).
+  std::optional<PreparedUnit> release(size_t index);
 
-  const size_t ahead_;
+  const size_t aheadItems_, aheadBytes_;
   const Prepare prepare_;
   std::mutex lock_;
   std::condition_variable changed_;
@@ -42,6 +46,7 @@ class PrepareAhead {
   std::vector<bool> ready_;
   size_t next_ = 0;   // the next item a worker starts
   size_t taken_ = 0;  // the items before this one are taken or passed over
+  size_t heldBytes_ = 0;
   std::atomic<bool> cancel_{false};
   std::vector<std::thread> workers_;
 };

@@ -26,7 +26,7 @@ TEST(PrepareAheadTest, HandsEveryItemOutInOrderPreparedOnce) {
   constexpr size_t kItems = 200;
   auto prepared = std::make_unique<std::atomic<int>[]>(kItems);
   {
-    PrepareAhead ahead(kItems, 3, 4, [&](size_t index, const std::atomic<bool>&) {
+    PrepareAhead ahead(kItems, 3, 4, 1000, [&](size_t index, const std::atomic<bool>&) {
       ++prepared[index];
       return numbered(index);
     });
@@ -39,12 +39,29 @@ TEST(PrepareAheadTest, HandsEveryItemOutInOrderPreparedOnce) {
   for (size_t i = 0; i < kItems; ++i) EXPECT_EQ(prepared[i], 1) << i;
 }
 
+// Ten items of 100 bytes with room for 250 ahead: while the walk takes nothing, the two
+// workers stop after a few items (each may begin one more before it learns what the other
+// holds), and go on as the walk takes them.
+TEST(PrepareAheadTest, TheWorkersWaitWhileThePreparedItemsHoldTheBytesAllowed) {
+  std::atomic<int> begun = 0;
+  PrepareAhead ahead(10, 2, 100, 250, [&](size_t index, const std::atomic<bool>&) {
+    ++begun;
+    PreparedUnit item = numbered(index);
+    item.bytes = 100;
+    return item;
+  });
+  std::this_thread::sleep_for(100ms);
+  EXPECT_LE(begun, 5);
+  for (size_t i = 0; i < 10; ++i) EXPECT_EQ(ahead.take(i, [] { return false; })->comments, i);
+  EXPECT_EQ(begun, 10);
+}
+
 // Item 3 takes until it is given up: the walk passes items over, a stop ends its wait for
 // item 3 at once, and the queue's end gives up the preparation still running.
 TEST(PrepareAheadTest, AStopEndsTheWaitAndTheEndGivesUpWhatIsRunning) {
   std::atomic<bool> gaveUp = false;
   {
-    PrepareAhead ahead(6, 2, 2, [&](size_t index, const std::atomic<bool>& cancel) {
+    PrepareAhead ahead(6, 2, 2, 1000, [&](size_t index, const std::atomic<bool>& cancel) {
       if (index == 3) {
         while (!cancel) std::this_thread::sleep_for(1ms);
         gaveUp = true;

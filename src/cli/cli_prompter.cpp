@@ -38,11 +38,16 @@ bool CliPrompter::askYesNo(const std::string& question) {
 
 Prompter::DisclaimerAnswer CliPrompter::askDisclaimer() {
   if (!changesFiles_) return {true, false};
-  std::cerr << terminalText(
-      "sorvik can alter code and therefore it is vital that a backup is used before scanning "
-      "any program.");
-  if (!yes_) refused_ = true;
-  return {yes_, false};
+  return {askYesNo("sorvik can alter code and therefore it is vital that a backup is used before "
+                   "scanning any program."),
+          false};
+}
+
+Prompter::DisclaimerAnswer CliPrompter::askChangeWarning() {
+  return {
+      askYesNo("When you apply a change, the file you are working on is automatically saved.\n"
+               "It it therefore vital that a project backup is taken before applying any change."),
+      false};
 }
 
 }  // namespace sorvik

@@ -18,6 +18,7 @@ class CliPrompter : public Prompter {
   void showInformation(const std::string& text) override;
   bool askYesNo(const std::string& question) override;
   DisclaimerAnswer askDisclaimer() override;
+  DisclaimerAnswer askChangeWarning() override;
 
   bool refused() const { return refused_; }
 

@@ -17,6 +17,10 @@ int runCommandLine(int argc, char** argv) {
   app.add_option("--jobs", options.jobs, "worker threads of a run (default: one per core)")
       ->check(CLI::Range(1u, 256u));
   app.add_flag("--yes", options.yes, "answer Yes to the questions of commands that change files");
+  app.add_flag("--allow-outside", options.allowOutside,
+               "let a command that changes files write outside the project's folder tree");
+  // The global options may also follow the command and its arguments.
+  app.fallthrough();
 
   int status = kExitOk;
   CommandSetup setup{app, options, status};

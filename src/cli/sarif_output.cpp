@@ -96,16 +96,9 @@ class SarifWriter {
   // ("{Remove line}" and ordinary replacements: LineCount of them; "{Insert:}": none)
   // and the new lines are put in their place.
   json fixOf(const TFrontOutput& result) {
-    const auto& suggestion = *result.Suggestions;
-    std::vector<std::string> inserted = suggestion;
-    int deleted = result.LineCount;
-    if (suggestion.size() == 1 && suggestion[0] == kRemoveLineMarker) {
-      inserted.clear();
-    } else if (!suggestion.empty() && suggestion[0] == kInsertMarker) {
-      inserted.erase(inserted.begin());
-      deleted = 0;
-    }
-    deleted = std::max(deleted, 0);
+    const LineEdit edit = lineEditOf(result);
+    const std::vector<std::string>& inserted = edit.inserted;
+    const int deleted = edit.deleted;
     const FileShape& shape = shapeOf(result.FilePath);
     const int end = result.Line + deleted;
     json region;

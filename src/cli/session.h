@@ -28,6 +28,7 @@ struct GlobalOptions {
   std::string failOn;
   bool yes = false;
   unsigned jobs = 0;  // 0: one worker per processor core
+  bool allowOutside = false;
 };
 
 class Session {
@@ -43,6 +44,8 @@ class Session {
   AppContext& context() { return *context_; }
   OutputFormat format() const;
   int exitStatus(const TProject& project) const;
+  // A question was answered No.
+  bool refused() const { return prompter_.refused(); }
 
  private:
   const GlobalOptions& options_;

@@ -15,10 +15,6 @@ namespace {
 
 constexpr std::string_view kResourceSignature("\xFF\x0A\x00", 3);
 
-bool isBinaryText(std::string_view bytes) {
-  return startsWith(bytes, kResourceSignature) || startsWith(bytes, "TPF0");
-}
-
 uint32_t littleEndian32(std::string_view bytes) {
   uint32_t value = 0;
   for (size_t i = 0; i < 4; ++i)
@@ -27,6 +23,10 @@ uint32_t littleEndian32(std::string_view bytes) {
 }
 
 }  // namespace
+
+bool isBinaryFormBytes(std::string_view bytes) {
+  return startsWith(bytes, kResourceSignature) || startsWith(bytes, "TPF0");
+}
 
 bool IsBinaryForm(const std::string& path) {
   std::ifstream file(findExistingPath(path), std::ios::binary);
@@ -61,7 +61,7 @@ std::optional<std::vector<std::string>> ReadFormText(const std::string& path, Pr
   try {
     const auto bytes = readFileBytes(existing);
     if (!bytes) throw FormStreamError("The file cannot be read");
-    if (!isBinaryText(*bytes)) return splitText(*bytes).lines;
+    if (!isBinaryFormBytes(*bytes)) return splitText(*bytes).lines;
     return convertBinaryFormFile(*bytes);
   } catch (const std::exception&) {
     if (prompter)

@@ -14,6 +14,8 @@ class Prompter;
 // The file begins with the bytes FF 0A 00: a binary form file (a 16-bit resource of the
 // form stream).
 bool IsBinaryForm(const std::string& path);
+// The bytes hold a binary form stream, with or without its resource header.
+bool isBinaryFormBytes(std::string_view bytes);
 // The form text of a binary form file's bytes, its resource header skipped when present
 // ("TPF0" may also open the file itself); throws FormStreamError.
 std::vector<std::string> convertBinaryFormFile(std::string_view bytes);

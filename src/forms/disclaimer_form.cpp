@@ -27,35 +27,54 @@ constexpr const char* kWarranty =
     "CODE. KEEP A BACKUP OF YOUR PROJECT BEFORE YOU LET ANY TOOL CHANGE IT.\n"
     "BY PRESSING YES YOU AGREE TO THESE TERMS.";
 
-}  // namespace
-
-TDisclaimerform::TDisclaimerform(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Disclaimer");
-  setModal(true);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(headingLabel("sorvik pascal analyzer alters code", 1.3, this));
-  auto* reason = new QLabel(
-      "sorvik can alter code and therefore it is vital that a backup is used before scanning "
-      "any program.",
-      this);
+// Lays the dialog out around the warranty text; returns its "do not show again" box.
+QCheckBox* layOutDisclaimer(QDialog& dialog, const char* heading, const char* reasonText,
+                            const char* acceptText) {
+  dialog.setWindowTitle("Disclaimer");
+  dialog.setModal(true);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->addWidget(headingLabel(heading, 1.3, &dialog));
+  auto* reason = new QLabel(reasonText, &dialog);
   reason->setWordWrap(true);
   layout->addWidget(reason);
-  auto* warranty = new QPlainTextEdit(kWarranty, this);
+  auto* warranty = new QPlainTextEdit(kWarranty, &dialog);
   warranty->setReadOnly(true);
   warranty->setMinimumSize(560, 200);
   layout->addWidget(warranty);
-  auto* accept =
-      new QLabel("Pressing Yes means that you accept this disclaimer and wish to continue.", this);
+  auto* accept = new QLabel(acceptText, &dialog);
   accept->setWordWrap(true);
   layout->addWidget(accept);
-  dontShow_ = new QCheckBox("Do not show this disclaimer again", this);
-  layout->addWidget(dontShow_);
-  auto* buttons = new QDialogButtonBox(this);
+  auto* dontShow = new QCheckBox("Do not show this disclaimer again", &dialog);
+  layout->addWidget(dontShow);
+  auto* buttons = new QDialogButtonBox(&dialog);
   buttons->addButton("&Yes", QDialogButtonBox::AcceptRole)->setDefault(true);
   buttons->addButton("&No", QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   layout->addWidget(buttons);
+  return dontShow;
+}
+
+}  // namespace
+
+TDisclaimerform::TDisclaimerform(QWidget* parent)
+    : QDialog(parent),
+      dontShow_(layOutDisclaimer(
+          *this, "sorvik pascal analyzer alters code",
+          "sorvik can alter code and therefore it is vital that a backup is used before "
+          "scanning any program.",
+          "Pressing Yes means that you accept this disclaimer and wish to continue.")) {}
+
+TWarningform::TWarningform(QWidget* parent)
+    : QDialog(parent),
+      dontShow_(layOutDisclaimer(
+          *this, "Applying a change",
+          "When you apply a change, the file you are working on is automatically saved.\n"
+          "It it therefore vital that a project backup is taken before applying any change.",
+          "Pressing Yes means that you accept this disclaimer.")) {}
+
+bool TWarningform::dontShowAgain() const {
+  return dontShow_->isChecked();
 }
 
 bool TDisclaimerform::dontShowAgain() const {

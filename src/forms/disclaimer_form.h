@@ -1,4 +1,5 @@
-// The disclaimer shown before a project is opened or made.
+// The disclaimer shown before a project is opened or made, and the warning shown before
+// code is changed.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,17 @@ class TDisclaimerform : public QDialog {
 
  public:
   explicit TDisclaimerform(QWidget* parent);
+  bool dontShowAgain() const;
+
+ private:
+  QCheckBox* dontShow_;
+};
+
+class TWarningform : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TWarningform(QWidget* parent);
   bool dontShowAgain() const;
 
  private:

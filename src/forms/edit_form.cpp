@@ -142,7 +142,7 @@ bool TEditForm::loadFile(const std::string& path) {
     // A binary form is shown as its text; the reader tells the user when it cannot.
     auto lines = ReadFormText(path, context_.prompter);
     if (!lines) return false;
-    file = TextFile{std::move(*lines), LineEnd::CrLf, false, false};
+    file = TextFile{std::move(*lines), LineEnd::CrLf, false, false, {}};
   } else {
     file = readTextFile(path);
   }
@@ -166,7 +166,7 @@ bool TEditForm::loadFile(const std::string& path) {
   // Its text written back would replace the binary file.
   editor_->setReadOnly(binaryForm_);
   path_ = path;
-  shape_ = TextFile{{}, file->lineEnd, file->bom, file->finalLineEnd};
+  shape_ = TextFile{{}, file->lineEnd, file->bom, file->finalLineEnd, {}};
   pathLabel_->setText(qtPath(path));
   setTabText(indexOf(EditTab), sourceTabCaption(path));
   setCurrentWidget(EditTab);
@@ -231,7 +231,9 @@ bool TEditForm::saveFile() {
   std::string bytes = editor_->text().toUtf8().toStdString();
   if (!utf8_) bytes = utf8ToWindows1252(bytes);
   TextFile file = splitText(bytes);
+  // The editor holds one kind of line end: the file gets its own style back.
   file.lineEnd = shape_.lineEnd;
+  file.lineEnds.clear();
   file.bom = shape_.bom;
   if (!writeTextFile(path_, file)) {
     context_.prompter->showError("The file could not be saved:\r\r" + path_);

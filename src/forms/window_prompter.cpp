@@ -36,12 +36,21 @@ bool WindowPrompter::askYesNo(const std::string& question) {
   });
 }
 
-Prompter::DisclaimerAnswer WindowPrompter::askDisclaimer() {
+template <class Form>
+Prompter::DisclaimerAnswer WindowPrompter::askWith() {
   return onWindowThread([&] {
-    TDisclaimerform form(window_);
+    Form form(window_);
     const bool accepted = form.exec() == QDialog::Accepted;
     return DisclaimerAnswer{accepted, accepted && form.dontShowAgain()};
   });
+}
+
+Prompter::DisclaimerAnswer WindowPrompter::askDisclaimer() {
+  return askWith<TDisclaimerform>();
+}
+
+Prompter::DisclaimerAnswer WindowPrompter::askChangeWarning() {
+  return askWith<TWarningform>();
 }
 
 }  // namespace sorvik

@@ -24,10 +24,14 @@ class WindowPrompter : public QObject, public Prompter {
   void showInformation(const std::string& text) override;
   bool askYesNo(const std::string& question) override;
   DisclaimerAnswer askDisclaimer() override;
+  DisclaimerAnswer askChangeWarning() override;
 
  private:
   template <class Dialog>
   auto onWindowThread(Dialog dialog) -> decltype(dialog());
+  // Shows a disclaimer form (`TDisclaimerform`, `TWarningform`) and returns the answer.
+  template <class Form>
+  DisclaimerAnswer askWith();
 
   QPointer<QWidget> window_;
 };

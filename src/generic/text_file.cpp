@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <new>
 #include <random>
 
@@ -114,6 +116,7 @@ TextFile splitText(std::string_view bytes) {
       file.lineEnd = end;
       endSeen = true;
     }
+    file.lineEnds.push_back(end);
     start = i + 1;
   }
   file.finalLineEnd = start == bytes.size();
@@ -122,18 +125,37 @@ TextFile splitText(std::string_view bytes) {
 }
 
 std::string joinText(const TextFile& file) {
-  const std::string_view end = lineEndText(file.lineEnd);
+  const auto endOf = [&file](size_t i) {
+    return lineEndText(i < file.lineEnds.size() ? file.lineEnds[i] : file.lineEnd);
+  };
   size_t size = file.bom ? kBom.size() : 0;
-  for (const std::string& line : file.lines) size += line.size() + end.size();
+  for (const std::string& line : file.lines) size += line.size() + 2;
   std::string out;
   out.reserve(size);
   if (file.bom) out.append(kBom);
   for (size_t i = 0; i < file.lines.size(); ++i) {
-    if (i > 0) out.append(end);
+    if (i > 0) out.append(endOf(i - 1));
     out.append(file.lines[i]);
   }
-  if (file.finalLineEnd && !file.lines.empty()) out.append(end);
+  if (file.finalLineEnd && !file.lines.empty()) out.append(endOf(file.lines.size() - 1));
   return out;
+}
+
+void replaceLines(TextFile& file, size_t first, size_t count, std::vector<std::string> with) {
+  first = std::min(first, file.lines.size());
+  count = std::min(count, file.lines.size() - first);
+  // Every line gets its own end first, so that the ends move with their lines.
+  file.lineEnds.resize(file.lines.size(), file.lineEnd);
+  const LineEnd end = first < file.lineEnds.size() ? file.lineEnds[first]
+                      : first > 0                  ? file.lineEnds[first - 1]
+                                                   : file.lineEnd;
+  const auto at = static_cast<std::ptrdiff_t>(first);
+  const auto past = static_cast<std::ptrdiff_t>(first + count);
+  file.lineEnds.erase(file.lineEnds.begin() + at, file.lineEnds.begin() + past);
+  file.lineEnds.insert(file.lineEnds.begin() + at, with.size(), end);
+  file.lines.erase(file.lines.begin() + at, file.lines.begin() + past);
+  file.lines.insert(file.lines.begin() + at, std::make_move_iterator(with.begin()),
+                    std::make_move_iterator(with.end()));
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {

@@ -17,12 +17,18 @@ struct TextFile {
   LineEnd lineEnd = LineEnd::CrLf;  // the first line end met; CR LF for new files
   bool bom = false;                 // a UTF-8 byte-order mark was set aside
   bool finalLineEnd = true;         // the last line was ended
+  // The end each line was read with, so that a file of mixed line ends keeps them; a line
+  // past the list's end is ended with `lineEnd`.
+  std::vector<LineEnd> lineEnds;
 };
 
 // Splits bytes into a TextFile (a UTF-8 BOM at the start is set aside).
 TextFile splitText(std::string_view bytes);
 // The bytes of a TextFile.
 std::string joinText(const TextFile& file);
+// Replaces `count` lines from `first` (0-based) by `with`; the new lines are ended as the
+// first line they replace, or the line they come before, was.
+void replaceLines(TextFile& file, size_t first, size_t count, std::vector<std::string> with);
 
 std::optional<std::string> readFileBytes(const std::string& path);
 std::optional<TextFile> readTextFile(const std::string& path);

@@ -4,11 +4,13 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <typeindex>
 #include <unordered_map>
 #include <vector>
 
+#include "generic/text_file.h"
 #include "project/app_context.h"
 #include "project/run_observer.h"
 #include "project/run_report.h"
@@ -67,6 +69,17 @@ class TProject {
   int VariantCounter = 0;
   // The search covers source code and the current unit is a project file (".dpr").
   bool IsProjectFile = false;
+
+  // Applying changes: the backup folder of the current change run, the user's consent,
+  // and the file as it was before the last applied suggestion.
+  std::string BackupFolder;
+  bool ChangesApplied = false;
+  std::optional<TextFile> UndoLines;
+  std::string UndoFile;
+  int UndoLine = 0, AppliedIndex = -1, LineDelta = 0;
+  std::vector<size_t> UndoMoved;  // the results the last applied suggestion moved
+  // A bulk change run may write files outside the project file's folder tree.
+  bool AllowOutside = false;
 
   std::unique_ptr<RunReport> Report;
 

@@ -19,6 +19,8 @@ class Prompter {
   virtual void showInformation(const std::string& text) = 0;
   virtual bool askYesNo(const std::string& question) = 0;
   virtual DisclaimerAnswer askDisclaimer() = 0;
+  // The warning shown before code is changed ("Applying a change").
+  virtual DisclaimerAnswer askChangeWarning() = 0;
 };
 
 }  // namespace sorvik

@@ -1,5 +1,7 @@
 #include "project/result.h"
 
+#include <algorithm>
+
 #include "generic/strings.h"
 
 namespace sorvik {
@@ -27,6 +29,20 @@ PendingParts splitPendingKey(const std::string& key) {
   }
   parts.text = key.substr(close, bar - close);
   return parts;
+}
+
+LineEdit lineEditOf(const TFrontOutput& result) {
+  LineEdit edit{result.Line, std::max(result.LineCount, 0), {}};
+  if (!result.Suggestions) return edit;
+  const std::vector<std::string>& lines = *result.Suggestions;
+  if (lines.size() == 1 && lines.front() == kRemoveLineMarker) return edit;
+  if (!lines.empty() && lines.front() == kInsertMarker) {
+    edit.deleted = 0;
+    edit.inserted.assign(lines.begin() + 1, lines.end());
+  } else {
+    edit.inserted = lines;
+  }
+  return edit;
 }
 
 }  // namespace sorvik

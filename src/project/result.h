@@ -27,6 +27,25 @@ struct TFrontOutput {
   bool hasSpan() const { return EndLine != 0 && EndCol != 0 && !Applied; }
 };
 
+// The edit markers a suggestion may hold.
+inline constexpr const char* kInsertMarker = "{Insert:}";
+inline constexpr const char* kRemoveLineMarker = "{Remove line}";
+
+// What applying a result's replacement lines does to its file: `deleted` lines from the
+// 1-based `line` on give way to `inserted`.
+struct LineEdit {
+  int line = 1;
+  int deleted = 0;
+  std::vector<std::string> inserted;
+
+  // How many lines the file gains (or, below 0, loses).
+  int difference() const { return static_cast<int>(inserted.size()) - deleted; }
+};
+// The edit of a result with replacement lines: "{Remove line}" alone deletes `LineCount`
+// lines, a first line "{Insert:}" inserts the others before `Line`, any other lines replace
+// `LineCount` lines.
+LineEdit lineEditOf(const TFrontOutput& result);
+
 // A result held by a routine or form until it is finished.
 struct PendingEntry {
   std::string key;  // line count, 10-digit line, tag and message, "|", kind

@@ -13,10 +13,6 @@
 
 namespace sorvik {
 
-// The edit markers a suggestion may hold.
-inline constexpr const char* kInsertMarker = "{Insert:}";
-inline constexpr const char* kRemoveLineMarker = "{Remove line}";
-
 using ResultList = std::vector<std::unique_ptr<TFrontOutput>>;
 
 // The result was applied and its only suggestion line removes its lines.

@@ -54,14 +54,54 @@ INSTANTIATE_TEST_SUITE_P(
                               true}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
-TEST(SplitTextMixed, FirstLineEndDecidesTheStyle) {
-  const TextFile file = splitText("a\nb\r\nc\rd");
+// The first line end is the file's style, which new lines take; the lines read keep
+// their own ends.
+TEST(SplitTextMixed, LinesKeepTheirOwnEndsAndNewOnesTakeTheFirst) {
+  TextFile file = splitText("a\nb\r\nc\rd");
   EXPECT_EQ(file.lines, (Lines{"a", "b", "c", "d"}));
   EXPECT_EQ(file.lineEnd, LineEnd::Lf);
-  EXPECT_EQ(joinText(file), "a\nb\nc\nd");
+  EXPECT_EQ(joinText(file), "a\nb\r\nc\rd");
+  file.lines.push_back("e");
+  file.finalLineEnd = true;
+  EXPECT_EQ(joinText(file), "a\nb\r\nc\rd\ne\n");
   // A BOM further in is text, not a mark.
   EXPECT_FALSE(splitText("x\xEF\xBB\xBF").bom);
 }
+
+struct ReplaceCase {
+  const char* name;
+  std::string bytes;
+  size_t first, count;
+  Lines with;
+  std::string expected;
+};
+
+class ReplaceLines : public testing::TestWithParam<ReplaceCase> {};
+
+// New lines are ended as the line they replace (or come before) was; the other lines, the
+// mark and a missing final line end stay as they were.
+TEST_P(ReplaceLines, KeepsEveryOtherLineAsItWas) {
+  const ReplaceCase& c = GetParam();
+  TextFile file = splitText(c.bytes);
+  replaceLines(file, c.first, c.count, c.with);
+  EXPECT_EQ(joinText(file), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ReplaceLines,
+    testing::Values(
+        ReplaceCase{
+            "OneByTwoAmongMixedEnds", "a\r\nb\nc\r\n", 1, 1, {"x", "y"}, "a\r\nx\ny\nc\r\n"},
+        ReplaceCase{"InsertBefore", "a\nb\r\n", 1, 0, {"x"}, "a\nx\r\nb\r\n"},
+        ReplaceCase{"AppendAtTheEnd", "a\rb\r", 2, 0, {"x"}, "a\rb\rx\r"},
+        ReplaceCase{"RemoveTwo", "a\nb\r\nc\nd", 1, 2, {}, "a\nd"},
+        ReplaceCase{"LastLineWithoutEnd",
+                    "\xEF\xBB\xBF" "a\r\nb",
+                    1,
+                    1,
+                    {"x", "y"},
+                    "\xEF\xBB\xBF" "a\r\nx\r\ny"}),
+    [](const testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.name); });
 
 class TextFileOnDisk : public testing::Test {
  protected:

@@ -4,7 +4,8 @@
 # repository's root, so that a case can run a command of the README as it is written
 # there. stdout must equal expected.txt (with the work folder written as @DIR@ and the
 # root as @ROOT@); when present, expected-status holds the exit status and
-# expected-stderr.txt the exact stderr.
+# expected-stderr.txt the exact stderr; each <file>.fixed.expected holds the bytes that the
+# work folder's <file> must have after the command.
 get_filename_component(root ${FIXTURES}/../.. ABSOLUTE)
 file(GLOB cases LIST_DIRECTORIES true ${FIXTURES}/*)
 set(failed 0)
@@ -47,6 +48,18 @@ foreach(case IN LISTS cases)
       set(ok FALSE)
     endif()
   endif()
+  # A command that changes files: each <file>.fixed.expected is the file after the run.
+  file(GLOB_RECURSE fixed RELATIVE ${case} ${case}/*.fixed.expected)
+  foreach(expected_file IN LISTS fixed)
+    string(REGEX REPLACE "\\.fixed\\.expected$" "" changed_file "${expected_file}")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${case}/${expected_file}
+                            ${dir}/${changed_file}
+                    RESULT_VARIABLE differs)
+    if(differs)
+      message("${name}: ${changed_file} differs from ${expected_file}")
+      set(ok FALSE)
+    endif()
+  endforeach()
   if(NOT status STREQUAL expected_status)
     message("${name}: exit status ${status}, expected ${expected_status}\n${err}")
     set(ok FALSE)

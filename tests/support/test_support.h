@@ -44,9 +44,14 @@ class ScriptedPrompter : public Prompter {
     messages.push_back("disclaimer");
     return {acceptDisclaimer, false};
   }
+  DisclaimerAnswer askChangeWarning() override {
+    messages.push_back("change warning");
+    return {acceptChange, dontAskAgain};
+  }
   std::vector<std::string> messages;
   bool answerYes = true;
   bool acceptDisclaimer = true;
+  bool acceptChange = true, dontAskAgain = false;
 };
 
 class RecordingObserver : public RunObserver {

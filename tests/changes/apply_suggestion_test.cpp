@@ -1,0 +1,155 @@
+// Applying one suggestion to its file and undoing it: the file's bytes, the results that
+// follow the change, the questions, and the files that are left alone.
+#include "changes/apply_suggestion.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "generic/text_file.h"
+#include "project/project.h"
+#include "support/test_support.h"
+
+namespace sorvik {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class ApplySuggestionTest : public testing::Test {
+ protected:
+  ApplySuggestionTest()
+      : context(test::makeContext(home, &prompter, &observer)),
+        project(std::make_unique<TProject>(*context, home.path() + "P.svk")) {}
+
+  // A file of `count` lines "line 1" ... with CR LF ends, except line 3 ends with LF.
+  std::string writeUnit(int count, const std::string& name = "U.pas") {
+    std::string bytes;
+    for (int i = 1; i <= count; ++i)
+      bytes += "line " + std::to_string(i) + (i == 3 ? "\n" : "\r\n");
+    return home.write(name, bytes);
+  }
+  size_t addResult(const std::string& file, int line, int lineCount, Lines suggestions,
+                   int kind = 17) {
+    auto record = std::make_unique<TFrontOutput>();
+    record->FilePath = file;
+    record->Line = line;
+    record->LineCount = lineCount;
+    record->Kind = kind;
+    if (!suggestions.empty()) record->Suggestions = std::move(suggestions);
+    record->OutputIndex = static_cast<int>(project->report().OutputLines.size());
+    const std::string display = "\"U.pas\"(" + std::to_string(line) + "):[Hint] x";
+    project->report().appendResult(std::move(record), &display);
+    return project->report().Results.size() - 1;
+  }
+  int lineOf(size_t i) { return project->report().Results[i]->Line; }
+  std::string bytesOf(const std::string& path) { return readFileBytes(path).value_or("?"); }
+
+  test::TempFolder home;
+  test::ScriptedPrompter prompter;
+  test::RecordingObserver observer;
+  std::unique_ptr<AppContext> context;
+  std::unique_ptr<TProject> project;
+};
+
+struct EditCase {
+  const char* name;
+  int line, lineCount;
+  Lines suggestions;
+  Lines expected;
+  int sameLine, nextLine, lastLine;  // where the results on lines 5, 6 and 20 end up
+};
+
+class ApplyAndUndo : public ApplySuggestionTest, public testing::WithParamInterface<EditCase> {};
+
+// A later result moves with the change and back with its undo, which gives back the file's
+// bytes (the LF of line 3 among CR LF included).
+TEST_P(ApplyAndUndo, MovesLaterResultsAndUndoGivesTheFileBack) {
+  const EditCase& c = GetParam();
+  const std::string path = writeUnit(20);
+  const std::string before = bytesOf(path);
+  const size_t applied = addResult(path, c.line, c.lineCount, c.suggestions);
+  const size_t same = addResult(path, 5, 1, {});
+  const size_t next = addResult(path, 6, 1, {});
+  const size_t last = addResult(path, 20, 1, {});
+  const size_t otherFile = addResult(home.path() + "V.pas", 20, 1, {});
+
+  ASSERT_TRUE(ApplySuggestion(*project, applied));
+  Lines lines = readLines(path).value();
+  EXPECT_EQ(Lines(lines.begin() + 3, lines.begin() + 3 + static_cast<long>(c.expected.size())),
+            c.expected);
+  EXPECT_EQ(lines.size(), static_cast<size_t>(c.lastLine));
+  EXPECT_EQ(lineOf(same), c.sameLine);
+  EXPECT_EQ(lineOf(next), c.nextLine);
+  EXPECT_EQ(lineOf(last), c.lastLine);
+  EXPECT_EQ(lineOf(otherFile), 20);
+  EXPECT_TRUE(project->report().Results[applied]->Applied);
+  EXPECT_TRUE(project->report().OutputLines[0].ends_with(" (Applied)"));
+  EXPECT_NE(bytesOf(path).find("line 2\r\nline 3\nline 4\r\n"), std::string::npos);
+
+  ASSERT_TRUE(UndoSuggestion(*project));
+  EXPECT_EQ(bytesOf(path), before);
+  EXPECT_EQ(lineOf(same), 5);
+  EXPECT_EQ(lineOf(next), 6);
+  EXPECT_EQ(lineOf(last), 20);
+  EXPECT_FALSE(project->report().Results[applied]->Applied);
+  EXPECT_FALSE(project->report().OutputLines[0].ends_with(" (Applied)"));
+  EXPECT_FALSE(UndoSuggestion(*project));
+  EXPECT_EQ(prompter.messages.back(), "error: Suggestion could not be undone");
+}
+
+// Lines 4-6 of the file after the change (three lines shown from line 4 on).
+INSTANTIATE_TEST_SUITE_P(
+    Edits, ApplyAndUndo,
+    testing::Values(
+        EditCase{"ReplaceTwoByThree", 5, 2, {"a", "b", "c"}, {"line 4", "a", "b"}, 5, 7, 21},
+        EditCase{"InsertTwo", 5, 1, {"{Insert:}", "a", "b"}, {"line 4", "a", "b"}, 7, 8, 22},
+        EditCase{"RemoveOne", 5, 1, {"{Remove line}"}, {"line 4", "line 6", "line 7"}, 5, 5, 19}),
+    [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ApplySuggestionTest, TheChangeWarningIsAskedUntilTheUserSaysNotTo) {
+  const std::string path = writeUnit(3);
+  const std::string before = bytesOf(path);
+  const size_t first = addResult(path, 1, 1, {"x"});
+  prompter.acceptChange = false;
+  EXPECT_FALSE(ApplySuggestion(*project, first));
+  EXPECT_EQ(bytesOf(path), before);
+  EXPECT_FALSE(project->ChangesApplied);
+
+  prompter.acceptChange = true;
+  prompter.dontAskAgain = true;
+  EXPECT_TRUE(ApplySuggestion(*project, first));
+  EXPECT_TRUE(project->ChangesApplied);
+  EXPECT_FALSE(context->config.readBool("General", "Applychange", true));
+  EXPECT_EQ(project->report().Counts.AppliedHints, 1);
+}
+
+// A read-only file, a binary form and a suggestion whose lines are gone are reported and
+// left as they are.
+TEST_F(ApplySuggestionTest, FilesThatCannotTakeTheChangeAreLeftAlone) {
+  const std::string readOnly = writeUnit(3, "R.pas");
+  ::chmod(readOnly.c_str(), 0444);
+  const std::string binary = home.write("B.dfm", std::string("\xFF\x0A\x00TPF0x\r\n", 10));
+  const std::string shortFile = writeUnit(3, "S.pas");
+  const std::string before[] = {bytesOf(readOnly), bytesOf(binary), bytesOf(shortFile)};
+  EXPECT_FALSE(ApplySuggestion(*project, addResult(readOnly, 1, 1, {"x"})));
+  EXPECT_FALSE(ApplySuggestion(*project, addResult(binary, 1, 1, {"x"})));
+  EXPECT_FALSE(ApplySuggestion(*project, addResult(shortFile, 3, 2, {"x"})));
+  EXPECT_EQ(bytesOf(readOnly), before[0]);
+  EXPECT_EQ(bytesOf(binary), before[1]);
+  EXPECT_EQ(bytesOf(shortFile), before[2]);
+  EXPECT_EQ(
+      prompter.messages,
+      (Lines{"change warning",
+             "error: The following file cannot be updated as it is set to read only:\r" + readOnly,
+             "change warning",
+             "error: The following file is a binary form and is not changed as text:\r" + binary,
+             "change warning",
+             "error: The lines of this suggestion are no longer in the file:\r" + shortFile}));
+  EXPECT_EQ(project->report().Counts.AppliedHints, 0);
+  std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+}  // namespace
+}  // namespace sorvik

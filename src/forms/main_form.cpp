@@ -24,6 +24,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "changes/apply_suggestion.h"
 #include "checks/hint_catalogue.h"
 #include "forms/edit_form.h"
 #include "forms/menu_form.h"
@@ -131,6 +132,9 @@ void TMainForm::buildActions() {
   actSaveAsText = makeAction(this, "actSaveAsText", "Save as text",
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
   actViewSuggestion = makeAction(this, "actViewSuggestion", "View Suggestion");
+  actApplySuggestion = makeAction(this, "actApplySuggestion", "Apply suggestion",
+                                  QKeySequence(Qt::CTRL | Qt::Key_R));
+  actUndoSuggestion = makeAction(this, "actUndoSuggestion", "Undo suggestion");
   actAbout = makeAction(this, "actAbout", "About");
   btnExit = makeAction(this, "btnExit", "Exit", QKeySequence::Quit);
 
@@ -142,6 +146,8 @@ void TMainForm::buildActions() {
   connect(btnStop, &QAction::triggered, this, &TMainForm::Stop1Click);
   connect(actSaveAsText, &QAction::triggered, this, &TMainForm::SaveAsText1Click);
   connect(actViewSuggestion, &QAction::triggered, this, &TMainForm::ViewSuggestion1Click);
+  connect(actApplySuggestion, &QAction::triggered, this, &TMainForm::ApplySuggestion1Click);
+  connect(actUndoSuggestion, &QAction::triggered, this, &TMainForm::UndoSuggestion1Click);
   connect(actAbout, &QAction::triggered, this, [this] {
     QMessageBox::about(this, "About sorvik",
                        "sorvik " + QApplication::applicationVersion() +
@@ -170,7 +176,8 @@ void TMainForm::buildMenus() {
   QMenu* edit = menuBar()->addMenu("&Edit");
   edit->addActions({btnStartScan, btnStop});
   edit->addSeparator();
-  edit->addActions({actViewSuggestion, editForm_->saveAction()});
+  edit->addActions(
+      {actViewSuggestion, actApplySuggestion, actUndoSuggestion, editForm_->saveAction()});
 
   // Moving between the areas without the mouse.
   QMenu* view = menuBar()->addMenu("&View");
@@ -351,13 +358,18 @@ void TMainForm::updateCommands() {
   btnStartScan->setEnabled(idle && open);
   btnStop->setEnabled(busy_ == Busy::Running);
   actSaveAsText->setEnabled(idle && open);
-  bool viewable = false;
+  bool viewable = false, applicable = false;
   if (idle && open && selectedResult_) {
     const auto& results = project_->report().Results;
-    viewable =
-        *selectedResult_ < results.size() && hasViewableSuggestion(*results[*selectedResult_]);
+    if (*selectedResult_ < results.size()) {
+      const TFrontOutput& result = *results[*selectedResult_];
+      viewable = hasViewableSuggestion(result);
+      applicable = viewable && !result.Applied;
+    }
   }
   actViewSuggestion->setEnabled(viewable);
+  actApplySuggestion->setEnabled(applicable);
+  actUndoSuggestion->setEnabled(idle && open && project_->UndoLines.has_value());
   for (QAction* item : recentItems_) item->setEnabled(idle);
 }
 
@@ -724,6 +736,32 @@ void TMainForm::showSuggestions(const TFrontOutput& result) {
   for (const auto& line : lines) SuggestionBox->addItem(qtText(line));
   addOutputTab(OutputPage::Suggestions, kSuggestionsTab, OutputTabs->count());
   showOutputPage(OutputPage::Suggestions);
+}
+
+void TMainForm::ApplySuggestion1Click() {
+  if (isBusy() || !project_ || !selectedResult_) return;
+  // The change is made to the file on disk: edits in the source view are saved first.
+  if (!editForm_->releaseFile()) return;
+  if (ApplySuggestion(*project_, *selectedResult_)) showChange(*selectedResult_);
+  updateCommands();
+}
+
+void TMainForm::UndoSuggestion1Click() {
+  if (isBusy() || !project_) return;
+  if (!editForm_->releaseFile()) return;
+  if (UndoSuggestion(*project_) && project_->AppliedIndex >= 0)
+    showChange(static_cast<size_t>(project_->AppliedIndex));
+  updateCommands();
+}
+
+void TMainForm::showChange(size_t index) {
+  const TFrontOutput& result = *project_->report().Results[index];
+  const auto& lines = project_->report().OutputLines;
+  if (result.OutputIndex >= 0 && result.OutputIndex < OutputBox->count())
+    OutputBox->item(result.OutputIndex)
+        ->setText(qtText(lines[static_cast<size_t>(result.OutputIndex)]));
+  editForm_->closeFile();
+  openResult(index, resultsPage_ == OutputPage::Some);
 }
 
 void TMainForm::ViewSuggestion1Click() {

@@ -55,6 +55,9 @@ class TMainForm : public QMainWindow {
   void RecentItemClick(int number);
   void SaveAsText1Click();
   void ViewSuggestion1Click();
+  // Applies the selected result's replacement lines to its file / undoes the last one.
+  void ApplySuggestion1Click();
+  void UndoSuggestion1Click();
   // Writes the lines of the visible output list; false (the user is told) on failure.
   bool saveOutputAsText(const std::string& path);
 
@@ -104,6 +107,8 @@ class TMainForm : public QMainWindow {
   void openResult(size_t index, bool fromCategoryList);
   void fillCategoryList(int kind, const TFrontOutput* selected);
   void showSuggestions(const TFrontOutput& result);
+  // Shows result `index` again after its file changed, and its output line as it now reads.
+  void showChange(size_t index);
 
   int tabOf(OutputPage page) const;
   void addOutputTab(OutputPage page, const QString& caption, int position);
@@ -141,6 +146,8 @@ class TMainForm : public QMainWindow {
   QAction* btnStop;
   QAction* actSaveAsText;
   QAction* actViewSuggestion;
+  QAction* actApplySuggestion;
+  QAction* actUndoSuggestion;
   QAction* actAbout;
   QAction* btnExit;
   std::vector<QAction*> recentItems_;

@@ -22,6 +22,7 @@
 #include "forms/main_form.h"
 #include "forms/project_files_form.h"
 #include "generic/paths.h"
+#include "generic/text_file.h"
 #include "project/config.h"
 #include "project/project.h"
 #include "project/project_files.h"
@@ -110,6 +111,7 @@ class MainFormTest : public QObject {
   void coloursComeFromConfig();
   void longFileNamesInTheTab();
   void editsAreSavedWithTheFilesOwnBytes();
+  void aSuggestionIsAppliedAndUndoneInTheSourceView();
   void aBinaryFormIsShownAsItsTextAndNeverWritten();
   void saveAsTextWritesTheVisibleList();
   void theDisclaimerAskedByTheWorkerIsAWindowDialog();
@@ -403,6 +405,55 @@ void MainFormTest::editsAreSavedWithTheFilesOwnBytes() {
   QFile saved(QString::fromStdString(unit));
   QVERIFY(saved.open(QIODevice::ReadOnly));
   QCOMPARE(saved.readAll().toStdString(), "\xEF\xBB\xBF// changed\r\n" + kUnit);
+}
+
+// The selected result's suggestion replaces its line on disk and in the source view, the
+// output line says it was applied, and undo brings both back.
+void MainFormTest::aSuggestionIsAppliedAndUndoneInTheSourceView() {
+  TempTree tree;
+  auto context = windowContext(tree);
+  planResults(*context,
+              {{"Alpha.pas",
+                8,
+                17,
+                "Use SinCos instead",
+                {},
+                false,
+                std::vector<std::string>{"  SinCos(A, S, C); Total := S + C;"}}},
+              false);
+  TMainForm window(*context);
+  ScriptedPrompter answers;
+  context->prompter = &answers;
+  const std::string program = tree.writeProgram("Demo", {"Alpha"}, kUnit);
+  const std::string unit = tree.path() + "Alpha.pas";
+  QVERIFY(openProject(window, program));
+  QVERIFY(scanProject(window));
+  auto* output = child<QListWidget>(window, "OutputBox");
+  auto* apply = child<QAction>(window, "actApplySuggestion");
+  auto* undo = child<QAction>(window, "actUndoSuggestion");
+  QVERIFY(!apply->isEnabled());
+  output->setCurrentRow(0);
+  QVERIFY(apply->isEnabled());
+  QVERIFY(!undo->isEnabled());
+
+  apply->trigger();
+  QCOMPARE(answers.messages, std::vector<std::string>{"change warning"});
+  std::string changed = kUnit;
+  changed.replace(changed.find("  Total := Sin(A) + Cos(A);"), 27,
+                  "  SinCos(A, S, C); Total := S + C;");
+  QCOMPARE(readFileBytes(unit).value_or(""), changed);
+  auto* view = window.findChild<TEditForm*>();
+  QCOMPARE(view->editor()->text(7), QString("  SinCos(A, S, C); Total := S + C;\n"));
+  QVERIFY(output->item(0)->text().endsWith(" (Applied)"));
+  QVERIFY(!apply->isEnabled());
+  QVERIFY(undo->isEnabled());
+
+  undo->trigger();
+  QCOMPARE(readFileBytes(unit).value_or(""), kUnit);
+  QCOMPARE(view->editor()->text(7), QString("  Total := Sin(A) + Cos(A);\n"));
+  QVERIFY(!output->item(0)->text().endsWith(" (Applied)"));
+  QVERIFY(apply->isEnabled());
+  QVERIFY(!undo->isEnabled());
 }
 
 void MainFormTest::aBinaryFormIsShownAsItsTextAndNeverWritten() {

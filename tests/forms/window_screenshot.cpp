@@ -1,7 +1,8 @@
 // Pictures of the main window for a person to look at: the start page, an opened
 // project, a finished scan, a result shown in the source and a category chosen in the
 // tree. The scan's results come from a stand-in analyser that reports a few findings on
-// the example project through the library's result funnel, as the checks will.
+// the example project through the library's result funnel, as the checks will; one of
+// them is applied to a copy of the project.
 //
 //   window_screenshot OUTDIR [PROJECT]   (under Xvfb or another display server)
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <chrono>
+#include <filesystem>
 #include <iostream>
 #include <thread>
 
@@ -38,11 +40,11 @@ struct Finding {
 };
 
 constexpr Finding kFindings[] = {
-    {"MainForm.pas", 49, 109, "Format command has invalid parameters",
+    {"MainForm.pas", 57, 109, "Format command has invalid parameters",
      "Format('%d items in %s', [FItemCount])", ""},
-    {"MainForm.pas", 56, 1, "Both Is and As together are not required, just Is", "",
+    {"MainForm.pas", 64, 1, "Both Is and As together are not required, just Is", "",
      "    TButton(Sender).Caption := 'Working...';"},
-    {"MainForm.pas", 85, 12, "Use resources for this string", "'The report was written to '", ""},
+    {"MainForm.pas", 93, 12, "Use resources for this string", "'The report was written to '", ""},
     {"StockUnit.pas", 58, 102, "Incorrect MessageDialog", "", ""},
     {"StockUnit.pas", 69, 101, "Object was created but not freed", "", ""},
 };
@@ -80,11 +82,21 @@ QListWidgetItem* rowOf(QListWidget& list, const QString& start) {
 
 }  // namespace
 
-int takeScreenshots(const QString& folder, const std::string& project) {
+// A copy of the project's folder in `home`, so that applying a suggestion leaves the
+// original alone; the copy's project file.
+std::string copyProject(const TempTree& home, const std::string& project) {
+  namespace fs = std::filesystem;
+  const fs::path copy = fs::path(home.path()) / "project";
+  fs::copy(fs::path(project).parent_path(), copy, fs::copy_options::recursive);
+  return (copy / fs::path(project).filename()).string();
+}
+
+int takeScreenshots(const QString& folder, const std::string& original) {
   QDir().mkpath(folder);
   TempTree home;
-  auto context = windowContext(
-      home, "[Recent]\r\nFile1=" + lowerCase(project) + "\r\nDate1=" + todayText() + "\r\n");
+  const std::string project = copyProject(home, original);
+  auto context = windowContext(home, "Applychange=0\r\n[Recent]\r\nFile1=" + lowerCase(project) +
+                                         "\r\nDate1=" + todayText() + "\r\n");
   context->hooks.walkUnit = [](TProject& p, bool) {
     reportFindings(p);
     // Long enough to see the window while a run goes on.
@@ -108,10 +120,12 @@ int takeScreenshots(const QString& folder, const std::string& project) {
 
   auto& output = *window.findChild<QListWidget*>("OutputBox");
   output.setFocus();
-  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(49)"));
+  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(57)"));
   ok &= save(window, folder, "window-5-result.png");
-  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(56)"));
+  output.setCurrentItem(rowOf(output, "\"MainForm.pas\"(64)"));
   ok &= save(window, folder, "window-6-suggestion.png");
+  window.findChild<QAction*>("actApplySuggestion")->trigger();
+  ok &= save(window, folder, "window-6-applied.png");
 
   auto& tree = *window.findChild<QTreeWidget*>("MainTree");
   const auto warnings = tree.findItems("Warnings", Qt::MatchStartsWith);

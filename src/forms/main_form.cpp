@@ -26,11 +26,13 @@
 
 #include "changes/apply_suggestion.h"
 #include "checks/hint_catalogue.h"
+#include "forms/backup_log_form.h"
 #include "forms/edit_form.h"
 #include "forms/menu_form.h"
 #include "forms/page_widgets.h"
 #include "forms/project_files_form.h"
 #include "forms/qt_text.h"
+#include "forms/rewrite_form.h"
 #include "forms/start_form.h"
 #include "forms/window_prompter.h"
 #include "generic/paths.h"
@@ -128,6 +130,8 @@ void TMainForm::buildActions() {
   btnStartScan = makeAction(this, "btnStartScan", "Start Scan", QKeySequence(Qt::Key_F3));
   btnStartScan->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
   btnStop = makeAction(this, "btnStop", "Stop", QKeySequence(Qt::Key_Escape));
+  btnRewrite = makeAction(this, "btnRewrite", "Start Rewrite");
+  actBackupLog = makeAction(this, "actBackupLog", "View Backup log");
   btnStop->setIcon(look->standardIcon(QStyle::SP_MediaStop));
   actSaveAsText = makeAction(this, "actSaveAsText", "Save as text",
                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -144,6 +148,8 @@ void TMainForm::buildActions() {
   connect(mnuCloseProject, &QAction::triggered, this, &TMainForm::CloseProject1Click);
   connect(btnStartScan, &QAction::triggered, this, &TMainForm::Startscan1Click);
   connect(btnStop, &QAction::triggered, this, &TMainForm::Stop1Click);
+  connect(btnRewrite, &QAction::triggered, this, &TMainForm::StartRewrite1Click);
+  connect(actBackupLog, &QAction::triggered, this, &TMainForm::ViewBackupLog1Click);
   connect(actSaveAsText, &QAction::triggered, this, &TMainForm::SaveAsText1Click);
   connect(actViewSuggestion, &QAction::triggered, this, &TMainForm::ViewSuggestion1Click);
   connect(actApplySuggestion, &QAction::triggered, this, &TMainForm::ApplySuggestion1Click);
@@ -174,7 +180,9 @@ void TMainForm::buildMenus() {
   file->addAction(btnExit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->addActions({btnStartScan, btnStop});
+  edit->addActions({btnStartScan, btnStop, btnRewrite});
+  edit->addSeparator();
+  edit->addAction(actBackupLog);
   edit->addSeparator();
   edit->addActions(
       {actViewSuggestion, actApplySuggestion, actUndoSuggestion, editForm_->saveAction()});
@@ -356,6 +364,7 @@ void TMainForm::updateCommands() {
   actEditProject->setEnabled(idle && open && sameText(extensionOf(project_->ProjectPath), ".svk"));
   mnuCloseProject->setEnabled(idle && open);
   btnStartScan->setEnabled(idle && open);
+  btnRewrite->setEnabled(idle && open);
   btnStop->setEnabled(busy_ == Busy::Running);
   actSaveAsText->setEnabled(idle && open);
   bool viewable = false, applicable = false;
@@ -545,11 +554,39 @@ void TMainForm::clearResultViews() {
 void TMainForm::Startscan1Click() {
   if (!project_ || isBusy()) return;
   if (!editForm_->releaseFile()) return;
+  setModeFlags(*project_, StartCommand::Scan);
+  TProject* project = project_.get();
+  beginRun([project] { Start(*project); }, &TMainForm::runFinished);
+}
+
+void TMainForm::StartRewrite1Click() {
+  if (!project_ || isBusy()) return;
+  TRewriteForm dialog(*context_.prompter, this);
+  if (dialog.exec() != QDialog::Accepted || !editForm_->releaseFile()) return;
+  TProject* project = project_.get();
+  beginRun([this, project,
+            choices = dialog.choices()] { rewriteOutcome_ = StartRewrite(*project, choices); },
+           &TMainForm::rewriteFinished);
+}
+
+void TMainForm::rewriteFinished() {
+  runFinished();
+  if (rewriteOutcome_.declined)
+    closeProject();
+  else
+    context_.prompter->showInformation(rewriteOutcome_.completion);
+  updateCommands();
+}
+
+void TMainForm::ViewBackupLog1Click() {
+  TBackupLogForm(context_.programFolder, this).exec();
+}
+
+void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) {
   editForm_->closeFile();
   showRightPanel(menuForm_);
   if (project_->ScanDone) project_->ResetProject();
   clearResultViews();
-  setModeFlags(*project_, StartCommand::Scan);
 
   busy_ = Busy::Running;
   suggestionLabel_->setText(project_->SearchMode ? "Search Text" : "Suggestion");
@@ -559,8 +596,7 @@ void TMainForm::Startscan1Click() {
   progressBar_->setRange(0, 1);
   progressBar_->setValue(0);
   bridge_.beginRun(project_.get());
-  TProject* project = project_.get();
-  startWorker([project] { Start(*project); }, &TMainForm::runFinished);
+  startWorker(std::move(work), done);
 }
 
 void TMainForm::Stop1Click() {

@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "changes/rewrite.h"
 #include "forms/line_colours.h"
 #include "forms/run_bridge.h"
 #include "project/recent_list.h"
@@ -51,6 +52,9 @@ class TMainForm : public QMainWindow {
   void Editproject1Click();
   void CloseProject1Click();
   void Startscan1Click();
+  // Asks which steps to run, then runs the rewrite on the worker.
+  void StartRewrite1Click();
+  void ViewBackupLog1Click();
   void Stop1Click();
   void RecentItemClick(int number);
   void SaveAsText1Click();
@@ -89,6 +93,9 @@ class TMainForm : public QMainWindow {
   void finishWorker();
   void openFinished();
   void runFinished();
+  void rewriteFinished();
+  // Empties the views and starts `work`, a run of the project, on the worker.
+  void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
   void reloadOwnProject();
   void closeProject();
@@ -129,6 +136,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<QThread> worker_;
   Busy busy_ = Busy::Idle;
   bool closeWhenIdle_ = false;
+  RewriteOutcome rewriteOutcome_;  // written by the rewrite's worker
 
   // Output list row -> result index, and a display line -> its first row.
   std::vector<size_t> outputResults_;
@@ -144,6 +152,8 @@ class TMainForm : public QMainWindow {
   QAction* mnuCloseProject;
   QAction* btnStartScan;
   QAction* btnStop;
+  QAction* btnRewrite;
+  QAction* actBackupLog;
   QAction* actSaveAsText;
   QAction* actViewSuggestion;
   QAction* actApplySuggestion;

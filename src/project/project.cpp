@@ -34,6 +34,11 @@ void TProject::ResetProject() {
   PartlyRecognisedObjects.clear();
   FormNames.clear();
   ScanDone = false;
+  // The results the last applied suggestion moved are gone: it can no longer be undone.
+  UndoLines.reset();
+  UndoFile.clear();
+  UndoMoved.clear();
+  AppliedIndex = -1;
 }
 
 void TProject::pollEvents() {

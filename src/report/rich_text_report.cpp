@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "checks/hint_catalogue.h"
+#include "generic/date_names.h"
 #include "generic/strings.h"
 #include "platform/code_points.h"
 #include "project/project.h"
@@ -13,11 +14,6 @@
 namespace sorvik {
 
 namespace {
-
-constexpr const char* kWeekdays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                     "Thursday", "Friday", "Saturday"};
-constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // The kinds in the order the report walks them.
 constexpr std::pair<int, int> kReportRanges[] = {{0, 37}, {100, 116}, {230, 248}};

@@ -7,6 +7,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
@@ -14,13 +16,16 @@
 #include <QTreeWidget>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <thread>
 
+#include "forms/backup_log_form.h"
 #include "forms/disclaimer_form.h"
 #include "forms/edit_form.h"
 #include "forms/line_colours.h"
 #include "forms/main_form.h"
 #include "forms/project_files_form.h"
+#include "forms/rewrite_form.h"
 #include "generic/paths.h"
 #include "generic/text_file.h"
 #include "project/config.h"
@@ -112,6 +117,8 @@ class MainFormTest : public QObject {
   void longFileNamesInTheTab();
   void editsAreSavedWithTheFilesOwnBytes();
   void aSuggestionIsAppliedAndUndoneInTheSourceView();
+  void theRewriteDialogWantsAStep();
+  void theRewriteAppliesEverySuggestionAndTheLogListsTheBackup();
   void aBinaryFormIsShownAsItsTextAndNeverWritten();
   void saveAsTextWritesTheVisibleList();
   void theDisclaimerAskedByTheWorkerIsAWindowDialog();
@@ -454,6 +461,78 @@ void MainFormTest::aSuggestionIsAppliedAndUndoneInTheSourceView() {
   QVERIFY(!output->item(0)->text().endsWith(" (Applied)"));
   QVERIFY(apply->isEnabled());
   QVERIFY(!undo->isEnabled());
+}
+
+// Runs `act` on the modal dialog of class `Dialog` once it is shown.
+template <class Dialog>
+void onDialog(std::function<void(Dialog&)> act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    act(*dialog);
+  });
+}
+
+QPushButton* buttonOf(QWidget& dialog, const QString& text) {
+  for (auto* button : dialog.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+void MainFormTest::theRewriteDialogWantsAStep() {
+  ScriptedPrompter answers;
+  TRewriteForm dialog(answers, nullptr);
+  QCOMPARE(dialog.windowTitle(), QString("Project Rewrite"));
+  QVERIFY(dialog.choices().optimizations && dialog.choices().naming && dialog.choices().varCase);
+  for (const char* name : {"chkOptimizations", "chkNaming", "chkVarCase"})
+    child<QCheckBox>(dialog, name)->setChecked(false);
+  dialog.show();
+  buttonOf(dialog, "Start")->click();
+  QCOMPARE(answers.messages, std::vector<std::string>{"warning: No options have been selected"});
+  QVERIFY(dialog.isVisible());
+  child<QCheckBox>(dialog, "chkNaming")->setChecked(true);
+  buttonOf(dialog, "Start")->click();
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(!dialog.choices().optimizations && dialog.choices().naming);
+}
+
+void MainFormTest::theRewriteAppliesEverySuggestionAndTheLogListsTheBackup() {
+  TempTree tree;
+  auto context = windowContext(tree);
+  planResults(
+      *context,
+      {{"Alpha.pas", 7, 17, "first", {}, false, std::vector<std::string>{"  X := Y;"}},
+       {"Alpha.pas", 9, 17, "second", {}, false, std::vector<std::string>{"{Remove line}"}}},
+      false);
+  TMainForm window(*context);
+  ScriptedPrompter answers;
+  context->prompter = &answers;
+  const std::string program = tree.writeProgram("Demo", {"Alpha"}, kUnit);
+  QVERIFY(openProject(window, program));
+
+  QSignalSpy ended(&window, &TMainForm::idle);
+  onDialog<TRewriteForm>([](TRewriteForm& dialog) { buttonOf(dialog, "Start")->click(); });
+  child<QAction>(window, "btnRewrite")->trigger();
+  QVERIFY(ended.wait(30000));
+  std::string changed = kUnit;
+  const std::string line7 = "  Caption := 'caf\xE9'; X := Y;", line9 = "  Lines.Add('one');\r\n";
+  changed.replace(changed.find(line7), line7.size(), "  X := Y;");
+  changed.erase(changed.find(line9), line9.size());
+  QCOMPARE(readFileBytes(tree.path() + "Alpha.pas").value_or(""), changed);
+  QCOMPARE(answers.messages.back(),
+           std::string("info: Project Rewrite complete.\r\r2 Applied Hints\rNo Applied "
+                       "Warnings\rNo Applied Naming suggestions"));
+
+  QStringList rows;
+  onDialog<TBackupLogForm>([&rows](TBackupLogForm& dialog) {
+    auto* list = dialog.findChild<QTreeWidget*>("BackupList");
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+      rows << list->topLevelItem(i)->text(0).section('/', -1) + " " +
+                  list->topLevelItem(i)->text(1);
+    dialog.accept();
+  });
+  child<QAction>(window, "actBackupLog")->trigger();
+  QCOMPARE(rows, QStringList{"Alpha.pas " + QString::fromStdString(tree.path()) + "Alpha.pas"});
 }
 
 void MainFormTest::aBinaryFormIsShownAsItsTextAndNeverWritten() {

@@ -1,0 +1,27 @@
+# The files that a golden fixture's command changed still compile: each unit a fixture
+# lists in "fpc-units" (one file name per line) compiled before the change, and its
+# <unit>.fixed.expected must compile with Free Pascal in Delphi mode as well.
+file(GLOB lists ${FIXTURES}/*/fpc-units)
+set(failed 0)
+foreach(list IN LISTS lists)
+  get_filename_component(case ${list} DIRECTORY)
+  get_filename_component(name ${case} NAME)
+  file(STRINGS ${list} units)
+  foreach(unit IN LISTS units)
+    set(dir ${WORK}/${name})
+    file(REMOVE_RECURSE ${dir})
+    file(MAKE_DIRECTORY ${dir})
+    file(COPY_FILE ${case}/${unit}.fixed.expected ${dir}/${unit})
+    execute_process(COMMAND ${FPC} -Mdelphi -s -FU${dir} ${dir}/${unit}
+                    OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
+    if(status EQUAL 0)
+      message("${name}/${unit}: compiles")
+    else()
+      message("${name}/${unit}: the fixed file does not compile\n${out}")
+      math(EXPR failed "${failed} + 1")
+    endif()
+  endforeach()
+endforeach()
+if(failed GREATER 0)
+  message(FATAL_ERROR "${failed} fixed files do not compile")
+endif()

@@ -56,13 +56,18 @@ class WriteRules {
     if (const auto known = verdicts_.find(path); known != verdicts_.end()) return known->second;
     std::error_code error;
     std::string problem;
+    Prompter& prompter = *project_.context().prompter;
     if (fs::is_symlink(path, error)) {
       problem = "The following file is a symbolic link and was left alone:\r";
-    } else if (!project_.AllowOutside &&
+    } else if (project_.Outside != TProject::OutsideFiles::Allow &&
                !fs::weakly_canonical(path, error).string().starts_with(root_)) {
+      if (project_.Outside == TProject::OutsideFiles::Ask)
+        return verdicts_[path] =
+                   prompter.askYesNo("The following file is outside the project's folder:\r" +
+                                     path + "\r\rDo you want it changed as well ?");
       problem = "The following file is outside the project's folder and was left alone:\r";
     }
-    if (!problem.empty()) project_.context().prompter->showWarning(problem + path);
+    if (!problem.empty()) prompter.showWarning(problem + path);
     return verdicts_[path] = problem.empty();
   }
 

@@ -21,8 +21,9 @@ struct RewriteOutcome {
 
 // Runs the rewrite on an open project (at least one step chosen). A suggestion whose lines
 // an earlier change of the run altered or removed is not applied, and a file that is a
-// symbolic link, or outside the project file's folder tree without `AllowOutside`, is left
-// alone; the completion text says how many suggestions were passed over.
+// symbolic link, or outside the project file's folder tree (unless `Outside` allows it, or
+// the user asked says so), is left alone; the completion text says how many suggestions
+// were passed over.
 RewriteOutcome StartRewrite(TProject& project, const RewriteChoices& choices);
 
 }  // namespace sorvik

@@ -49,7 +49,8 @@ int runRewrite(const GlobalOptions& options, const std::string& path, RewriteCho
   if (!project) return session.refused() ? kExitRefused : kExitUsage;
   // No step named: all three, as the rewrite dialog offers them.
   if (!choices.optimizations && !choices.naming && !choices.varCase) choices = RewriteChoices{};
-  project->AllowOutside = options.allowOutside;
+  project->Outside =
+      options.allowOutside ? TProject::OutsideFiles::Allow : TProject::OutsideFiles::Refuse;
   const RewriteOutcome outcome = StartRewrite(*project, choices);
   if (outcome.declined) return kExitRefused;
   if (session.format() == OutputFormat::Text) {

@@ -104,6 +104,7 @@ std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string&
     form->FileName = fileNameOf(path);
     form->FilePath = path;
     form->Project = &project;
+    form->Binary = IsBinaryForm(path);
     // The search reads the form's text as it is.
     if (!project.SearchMode) form->ReadObjects(runChecks);
   } catch (const std::exception&) {

@@ -12,6 +12,9 @@ void TFormCode::RunFormHints() {
 }
 
 void TFormCode::FlushHints() {
+  if (Binary) {
+    for (PendingEntry& entry : PendingHints) entry.suggestions.reset();
+  }
   FlushPendingHints(*Project, PendingHints);
 }
 

@@ -42,6 +42,9 @@ class TFormCode : public ResultOwner {
   std::vector<FormObjectEntry> Objects;
   TProject* Project = nullptr;  // where results and notes go
   sorvik::PendingHints PendingHints;
+  // Read from a binary form file, which is never written back as text: its results carry
+  // no replacement lines.
+  bool Binary = false;
 
   // Builds the objects. With `checks`, and unless the run is one that reports nothing
   // on forms, every line that is not an object line goes through CheckLine.

@@ -564,6 +564,8 @@ void TMainForm::StartRewrite1Click() {
   TRewriteForm dialog(*context_.prompter, this);
   if (dialog.exec() != QDialog::Accepted || !editForm_->releaseFile()) return;
   TProject* project = project_.get();
+  // Files outside the project's folder are changed only when the user says so.
+  project->Outside = TProject::OutsideFiles::Ask;
   beginRun([this, project,
             choices = dialog.choices()] { rewriteOutcome_ = StartRewrite(*project, choices); },
            &TMainForm::rewriteFinished);

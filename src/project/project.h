@@ -78,8 +78,9 @@ class TProject {
   std::string UndoFile;
   int UndoLine = 0, AppliedIndex = -1, LineDelta = 0;
   std::vector<size_t> UndoMoved;  // the results the last applied suggestion moved
-  // A bulk change run may write files outside the project file's folder tree.
-  bool AllowOutside = false;
+  // Whether a bulk change run writes files outside the project file's folder tree.
+  enum class OutsideFiles { Refuse, Ask, Allow };
+  OutsideFiles Outside = OutsideFiles::Refuse;
 
   std::unique_ptr<RunReport> Report;
 

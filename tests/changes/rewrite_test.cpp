@@ -62,7 +62,7 @@ TEST_F(RewriteTest, ASuggestionOnLinesAnEarlierChangeRemovedIsPassedOver) {
 }
 
 // A unit reached through a symbolic link and one outside the project's folder are left
-// alone unless the user allows files outside; each is reported once.
+// alone, each reported once, unless the user allows files outside (or, asked, says Yes).
 TEST_F(RewriteTest, LinksAndFilesOutsideTheProjectAreLeftAlone) {
   const std::string outside = home.write("elsewhere/Far.pas", "1\r\n");
   const std::string link = home.path() + "app/Link.pas";
@@ -79,8 +79,21 @@ TEST_F(RewriteTest, LinksAndFilesOutsideTheProjectAreLeftAlone) {
                    "alone:\r" +
                        outside}));
 
+  // Asked, the user says No and then Yes; told to, the run changes it without asking.
+  prompter.messages.clear();
+  const auto asked = projectOf({outside});
+  asked->Outside = TProject::OutsideFiles::Ask;
+  prompter.answerYes = false;
+  StartRewrite(*asked, {true, false, false});
+  EXPECT_EQ(readFileBytes(outside), "1\r\n");
+  prompter.answerYes = true;
+  StartRewrite(*asked, {true, false, false});
+  EXPECT_EQ(readFileBytes(outside), "x\r\n");
+  EXPECT_EQ(prompter.messages[1], "ask: The following file is outside the project's folder:\r" +
+                                      outside + "\r\rDo you want it changed as well ?");
+  home.write("elsewhere/Far.pas", "1\r\n");
   const auto allowed = projectOf({outside});
-  allowed->AllowOutside = true;
+  allowed->Outside = TProject::OutsideFiles::Allow;
   StartRewrite(*allowed, {true, false, false});
   EXPECT_EQ(readFileBytes(outside), "x\r\n");
 }

@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "form_test_support.h"
+#include "formanalysis/form_analysis.h"
 #include "formanalysis/form_file_reader.h"
 #include "generic/text_file.h"
+#include "project/project.h"
 
 namespace sorvik {
 namespace {
@@ -53,6 +55,30 @@ TEST_P(RoundTripTest, BinaryFormsReadBackAsTheirText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Forms, RoundTripTest, ::testing::Values("orders.dfm", "inherited.dfm"));
+
+// The same checks find the same things in the binary form, but offer no replacement
+// lines: a binary form file is never written back as text.
+TEST_F(FreePascalFormTest, ResultsOfABinaryFormCarryNoReplacementLines) {
+  const std::string text = test::testDataFolder() + "formanalysis/forms/orders.dfm";
+  const std::string binary = folder.path() + "binary.dfm";
+  ASSERT_TRUE(toBinary(text, binary, false));
+  test::ScriptedPrompter prompter;
+  test::RecordingObserver observer;
+  const auto context = test::makeContext(folder, &prompter, &observer);
+  std::vector<std::vector<std::string>> displays(2);
+  std::vector<size_t> withLines(2);
+  for (size_t i = 0; i < 2; ++i) {
+    TProject project(*context);
+    AnalyseFormFile(project, i == 0 ? text : binary, true);
+    for (const auto& result : project.report().Results) {
+      displays[i].push_back(result->Text);
+      if (result->Suggestions) ++withLines[i];
+    }
+  }
+  EXPECT_EQ(displays[1], displays[0]);
+  EXPECT_GT(withLines[0], 0U);
+  EXPECT_EQ(withLines[1], 0U);
+}
 
 // Free Pascal stores every float of a text form as an extended value; read back, it is
 // written with at most 15 significant digits and no trailing zeros, in scientific

@@ -3,7 +3,10 @@
 #include "changes/apply_suggestion.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 
@@ -122,6 +125,39 @@ TEST_F(ApplySuggestionTest, TheChangeWarningIsAskedUntilTheUserSaysNotTo) {
   EXPECT_TRUE(project->ChangesApplied);
   EXPECT_FALSE(context->config.readBool("General", "Applychange", true));
   EXPECT_EQ(project->report().Counts.AppliedHints, 1);
+}
+
+// The file-size limit stands in for a full disk: the write fails half way, and the file
+// stays as it was, with no temporary file beside it and the result not applied.
+TEST_F(ApplySuggestionTest, AWriteThatFailsHalfWayLeavesTheFileAsItWas) {
+  context->config.writeBool("General", "MakeBackups", false);
+  const std::string path = writeUnit(20);
+  const std::string before = bytesOf(path);
+  const size_t index = addResult(path, 1, 1, {std::string(400, 'x')});
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  std::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool applied = ApplySuggestion(*project, index);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, SIG_DFL);
+
+  EXPECT_FALSE(applied);
+  EXPECT_EQ(bytesOf(path), before);
+  EXPECT_FALSE(project->report().Results[index]->Applied);
+  EXPECT_FALSE(project->UndoLines);
+  size_t files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(home.path()))
+    files += entry.path().extension() == ".tmp" ? 1 : 0;
+  EXPECT_EQ(files, 0U);
+  ASSERT_EQ(prompter.messages.size(), 3U);
+  EXPECT_TRUE(prompter.messages[1].starts_with(
+      "error: An error occurred updating the following file:\r" + path + "\r\r"));
+  EXPECT_EQ(prompter.messages[2],
+            "warning: Error saving the file after applying the suggestion\r\rThis suggestion "
+            "may not have been applied properly");
 }
 
 // A read-only file, a binary form and a suggestion whose lines are gone are reported and

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -163,6 +164,38 @@ DeclaredNames declaredNames(std::string_view upper) {
   return declared;
 }
 
+// A file line of the routine's body (or of a nested routine) is an include directive that
+// brought in no code: the file was not found, or the directive, written in lower case, is
+// none to the loader. What the file would have held may use any local.
+bool hasUnreadInclude(const TProcedureItem& routine) {
+  const TCodeUnit& unit = *routine.Unit;
+  const int size = static_cast<int>(unit.size());
+  // Processed lines `first` to `last` (in the unit): the file lines between theirs.
+  const auto unreadIn = [&unit, size](int first, int last) {
+    first = std::max(first, 0);
+    last = std::min(last, size - 1);
+    if (first > last) return false;
+    std::set<int> withCode;
+    for (int i = first; i <= last; ++i) {
+      if (!lineOf(unit.CompactUpperLines, i).empty())
+        withCode.insert(unit.LineMap[static_cast<size_t>(i)]);
+    }
+    const int fileLast = std::min(unit.LineMap[static_cast<size_t>(last)],
+                                  static_cast<int>(unit.SourceLines.size()) - 1);
+    for (int f = std::max(unit.LineMap[static_cast<size_t>(first)], 0); f <= fileLast; ++f) {
+      const std::string text = upperCase(trim(unit.SourceLines[static_cast<size_t>(f)]));
+      if ((text.starts_with("{$I ") || text.starts_with("{$INCLUDE")) && !withCode.contains(f))
+        return true;
+    }
+    return false;
+  };
+  if (routine.BeginLine >= 0 && unreadIn(routine.BeginLine, routine.EndLine)) return true;
+  for (const auto& [heading, end] : routine.Nested) {
+    if (unreadIn(heading, end)) return true;
+  }
+  return false;
+}
+
 // The check's view of the routine's var sections while it reports: the lines it changed.
 class UnusedLocals {
  public:
@@ -170,7 +203,8 @@ class UnusedLocals {
       : project_(project),
         routine_(routine),
         unit_(*routine.Unit),
-        lines_(ownDeclarationLines(routine)) {}
+        lines_(ownDeclarationLines(routine)),
+        unreadInclude_(hasUnreadInclude(routine)) {}
 
   void report(const std::string& upperName, const std::string& message) {
     const std::optional<size_t> found = find(upperName);
@@ -179,7 +213,9 @@ class UnusedLocals {
       return;
     }
     const DeclarationLine& declaration = lines_[*found];
-    const std::optional<Removal> removal = removalOf(*found, upperName);
+    // The result stands; the removal does not when an unread include may use the name.
+    const std::optional<Removal> removal =
+        unreadInclude_ ? std::nullopt : removalOf(*found, upperName);
     const int line = removal ? removal->line : declaration.line;
     const int shown = routine_.mapLine(line) + 1;
     ReportedLineSet& reported = project_.report().RoutineReportedLines;
@@ -310,6 +346,7 @@ class UnusedLocals {
   std::vector<DeclarationLine> lines_;
   std::map<int, std::string> edited_;
   std::vector<int> reopened_;
+  bool unreadInclude_;
 };
 
 // The class declared from line `first` on has a protected Notification method.

@@ -116,6 +116,13 @@ TEST(UnusedLocalsTest, DeclarationsOfUnusedVariablesAreRemoved) {
        {"procedure Test;", "var X: Integer; Y: string;", "begin", "  X := 1;", "end;"},
        {{2, "Variable \"Y\" is not in use", {}}}},
       {"UsedInBody", {"procedure Test;", "var", "  X: Integer;", "begin", "  Inc(x);", "end;"}, {}},
+      // An include file that was not read may use the local: reported, not removed.
+      {"BodyIncludeNotFound",
+       {"procedure Test;", "var", "  X: Integer;", "begin", "  {$I missing.inc}", "end;"},
+       {{3, "Variable \"X\" is not in use", {}}}},
+      {"BodyIncludeInLowerCase",
+       {"procedure Test;", "var", "  X: Integer;", "begin", "  {$i missing.inc}", "end;"},
+       {{3, "Variable \"X\" is not in use", {}}}},
       {"FunctionResultNeverSet",
        {"function Test(A: Integer): Integer;", "begin", "  A := 1;", "end;"},
        {}},

@@ -82,15 +82,17 @@ bool ApplySuggestion(TProject& project, size_t index) {
   }
 
   const std::optional<std::string> bytes = readFileBytes(path);
-  if (bytes && isBinaryFormBytes(*bytes)) {
+  if (!bytes) {
+    prompter.showError("The following file could not be read:\r" + path);
+    return false;
+  }
+  if (isBinaryFormBytes(*bytes)) {
     prompter.showError("The following file is a binary form and is not changed as text:\r" + path);
     return false;
   }
-  std::optional<TextFile> file;
-  if (bytes) file = splitText(*bytes);
+  TextFile file = splitText(*bytes);
   const LineEdit edit = lineEditOf(result);
-  if (!file || edit.line < 1 ||
-      static_cast<size_t>(edit.line - 1 + edit.deleted) > file->lines.size()) {
+  if (edit.line < 1 || static_cast<size_t>(edit.line - 1 + edit.deleted) > file.lines.size()) {
     prompter.showError("The lines of this suggestion are no longer in the file:\r" + path);
     return false;
   }
@@ -101,10 +103,10 @@ bool ApplySuggestion(TProject& project, size_t index) {
     return false;
   }
 
-  const TextFile before = *file;
-  replaceLines(*file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
+  const TextFile before = file;
+  replaceLines(file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
                edit.inserted);
-  if (!SaveStringList(*file, path, prompter)) {
+  if (!SaveStringList(file, path, prompter)) {
     prompter.showWarning(
         "Error saving the file after applying the suggestion\r\rThis suggestion may not have "
         "been applied properly");

@@ -160,8 +160,8 @@ TEST_F(ApplySuggestionTest, AWriteThatFailsHalfWayLeavesTheFileAsItWas) {
             "may not have been applied properly");
 }
 
-// A read-only file, a binary form and a suggestion whose lines are gone are reported and
-// left as they are.
+// A read-only file, a binary form, a suggestion whose lines are gone and a file that is
+// gone are reported and left as they are.
 TEST_F(ApplySuggestionTest, FilesThatCannotTakeTheChangeAreLeftAlone) {
   const std::string readOnly = writeUnit(3, "R.pas");
   ::chmod(readOnly.c_str(), 0444);
@@ -171,6 +171,7 @@ TEST_F(ApplySuggestionTest, FilesThatCannotTakeTheChangeAreLeftAlone) {
   EXPECT_FALSE(ApplySuggestion(*project, addResult(readOnly, 1, 1, {"x"})));
   EXPECT_FALSE(ApplySuggestion(*project, addResult(binary, 1, 1, {"x"})));
   EXPECT_FALSE(ApplySuggestion(*project, addResult(shortFile, 3, 2, {"x"})));
+  EXPECT_FALSE(ApplySuggestion(*project, addResult(home.path() + "Gone.pas", 1, 1, {"x"})));
   EXPECT_EQ(bytesOf(readOnly), before[0]);
   EXPECT_EQ(bytesOf(binary), before[1]);
   EXPECT_EQ(bytesOf(shortFile), before[2]);
@@ -181,7 +182,9 @@ TEST_F(ApplySuggestionTest, FilesThatCannotTakeTheChangeAreLeftAlone) {
              "change warning",
              "error: The following file is a binary form and is not changed as text:\r" + binary,
              "change warning",
-             "error: The lines of this suggestion are no longer in the file:\r" + shortFile}));
+             "error: The lines of this suggestion are no longer in the file:\r" + shortFile,
+             "change warning",
+             "error: The following file could not be read:\r" + home.path() + "Gone.pas"}));
   EXPECT_EQ(project->report().Counts.AppliedHints, 0);
   std::filesystem::permissions(readOnly, std::filesystem::perms::owner_write,
                                std::filesystem::perm_options::add);

@@ -33,8 +33,9 @@ bool userAgrees(TProject& project) {
 
 void countApplied(TProject& project, int kind) {
   TCounts& counts = project.report().Counts;
+  // A naming run counts what it applies in its own total.
   if (project.NamingMode)
-    ++counts.AppliedNaming;
+    ++counts.NamingTotal;
   else if ((kind >= 0 && kind <= 37) || kind > 1000)
     ++counts.AppliedHints;
   else if (kind >= 100 && kind <= 116)

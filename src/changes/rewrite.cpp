@@ -140,7 +140,7 @@ RewriteOutcome StartRewrite(TProject& project, const RewriteChoices& choices) {
   outcome.completion = "Project Rewrite complete.\r\r" +
                        CountText(counts.AppliedHints, "Applied Hint") + "\r" +
                        CountText(counts.AppliedWarnings, "Applied Warning") + "\r" +
-                       CountText(counts.AppliedNaming, "Applied Naming suggestion");
+                       CountText(counts.NamingTotal, "Applied Naming suggestion");
   if (passedOver > 0) {
     outcome.completion += "\r\r" + CountText(passedOver, "suggestion") +
                           " not applied: an earlier change had altered or removed its lines";

@@ -18,7 +18,7 @@ struct TCounts {
   std::array<int, 2> Naming{};
   std::array<int, 100> Templates{};
   int NamingTotal = 0, HintTotal = 0, WarningTotal = 0, DelphiHintTotal = 0, AspHintTotal = 0;
-  int AppliedHints = 0, AppliedWarnings = 0, AppliedNaming = 0;
+  int AppliedHints = 0, AppliedWarnings = 0;
 
   // Statement kinds 1-15 and 100-125 (index = kind).
   std::array<int, 126> Statements{};

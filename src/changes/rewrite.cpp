@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "changes/apply_suggestion.h"

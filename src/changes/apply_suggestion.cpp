@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "changes/backups.h"
+#include "changes/file_change.h"
 #include "changes/save_string_list.h"
-#include "formanalysis/form_file_reader.h"
 #include "generic/text_file.h"
 #include "project/project.h"
 #include "project/prompter.h"
@@ -16,30 +16,17 @@ namespace sorvik {
 
 namespace {
 
-constexpr std::string_view kAppliedMark = " (Applied)";
-
-// Outside a rewrite run the user is warned before the first change (and before every one
-// until told not to be again).
+// The user is warned before the first change (and before every one until told not to be
+// again).
 bool userAgrees(TProject& project) {
   Config& config = project.context().config;
-  if (!project.RewriteMode && config.readBool("General", "Applychange", true)) {
+  if (config.readBool("General", "Applychange", true)) {
     const Prompter::DisclaimerAnswer answer = project.context().prompter->askChangeWarning();
     if (!answer.accepted) return false;
     if (answer.dontShowAgain) config.writeBool("General", "Applychange", false);
   }
-  if (!project.RewriteMode) project.ChangesApplied = true;
+  project.ChangesApplied = true;
   return true;
-}
-
-void countApplied(TProject& project, int kind) {
-  TCounts& counts = project.report().Counts;
-  // A naming run counts what it applies in its own total.
-  if (project.NamingMode)
-    ++counts.NamingTotal;
-  else if ((kind >= 0 && kind <= 37) || kind > 1000)
-    ++counts.AppliedHints;
-  else if (kind >= 100 && kind <= 116)
-    ++counts.AppliedWarnings;
 }
 
 // The results of `file` that stand after an edit at `line`: those on a later line, and for
@@ -57,16 +44,6 @@ std::vector<size_t> resultsAfter(TProject& project, size_t applied, const LineEd
   return after;
 }
 
-void markOutputLine(TProject& project, const TFrontOutput& result, bool applied) {
-  auto& lines = project.report().OutputLines;
-  if (result.OutputIndex < 0 || static_cast<size_t>(result.OutputIndex) >= lines.size()) return;
-  std::string& line = lines[static_cast<size_t>(result.OutputIndex)];
-  if (applied)
-    line += kAppliedMark;
-  else if (line.ends_with(kAppliedMark))
-    line.resize(line.size() - kAppliedMark.size());
-}
-
 }  // namespace
 
 bool ApplySuggestion(TProject& project, size_t index) {
@@ -75,58 +52,30 @@ bool ApplySuggestion(TProject& project, size_t index) {
   TFrontOutput& result = *results[index];
   if (!result.Suggestions || result.Suggestions->empty() || result.Applied) return false;
   if (!userAgrees(project)) return false;
-  Prompter& prompter = *project.context().prompter;
   const std::string path = result.FilePath;
-  if (isReadOnlyFile(path)) {
-    prompter.showError("The following file cannot be updated as it is set to read only:\r" + path);
-    return false;
-  }
-
-  const std::optional<std::string> bytes = readFileBytes(path);
-  if (!bytes) {
-    prompter.showError("The following file could not be read:\r" + path);
-    return false;
-  }
-  if (isBinaryFormBytes(*bytes)) {
-    prompter.showError("The following file is a binary form and is not changed as text:\r" + path);
-    return false;
-  }
-  TextFile file = splitText(*bytes);
+  std::optional<TextFile> file = readFileToChange(project, path);
+  if (!file) return false;
   const LineEdit edit = lineEditOf(result);
-  if (edit.line < 1 || static_cast<size_t>(edit.line - 1 + edit.deleted) > file.lines.size()) {
-    prompter.showError("The lines of this suggestion are no longer in the file:\r" + path);
+  if (edit.line < 1 || static_cast<size_t>(edit.line - 1 + edit.deleted) > file->lines.size()) {
+    project.context().prompter->showError(
+        "The lines of this suggestion are no longer in the file:\r" + path);
     return false;
   }
-  // A rewrite run makes one backup folder for all its changes.
-  if (!project.RewriteMode && !PrepareBackupFolder(project)) return false;
-  if (!BackupFile(project, path)) {
-    prompter.showError("The following file could not be backed up, so it was left alone:\r" + path);
-    return false;
-  }
-
-  const TextFile before = file;
-  replaceLines(file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
+  if (!PrepareBackupFolder(project)) return false;
+  const TextFile before = *file;
+  replaceLines(*file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
                edit.inserted);
-  if (!SaveStringList(file, path, prompter)) {
-    prompter.showWarning(
-        "Error saving the file after applying the suggestion\r\rThis suggestion may not have "
-        "been applied properly");
-    return false;
-  }
+  if (!backUpAndSave(project, *file, path)) return false;
 
   const std::vector<size_t> moved = resultsAfter(project, index, edit, path);
   for (const size_t i : moved) results[i]->Line += edit.difference();
-  if (!project.RewriteMode) {
-    project.UndoLines = before;
-    project.UndoFile = path;
-    project.UndoLine = result.Line;
-    project.UndoMoved = moved;
-  }
+  project.UndoLines = before;
+  project.UndoFile = path;
+  project.UndoLine = result.Line;
+  project.UndoMoved = moved;
   project.AppliedIndex = static_cast<int>(index);
   project.LineDelta = edit.difference();
-  markOutputLine(project, result, true);
-  result.Applied = true;
-  countApplied(project, result.Kind);
+  markApplied(project, result);
   return true;
 }
 
@@ -143,9 +92,7 @@ bool UndoSuggestion(TProject& project) {
   project.UndoLines.reset();
   auto& results = project.report().Results;
   if (project.AppliedIndex >= 0 && static_cast<size_t>(project.AppliedIndex) < results.size()) {
-    TFrontOutput& result = *results[static_cast<size_t>(project.AppliedIndex)];
-    result.Applied = false;
-    markOutputLine(project, result, false);
+    unmarkApplied(project, *results[static_cast<size_t>(project.AppliedIndex)]);
   }
   for (const size_t i : project.UndoMoved) {
     if (i < results.size()) results[i]->Line -= project.LineDelta;

@@ -8,10 +8,10 @@ namespace sorvik {
 
 class TProject;
 
-// Applies the replacement lines of result `index` of the project's results: outside a
-// rewrite run the user is warned first (unless told not to be again) and the file as it was
-// is kept for the undo. False when nothing was changed: the user declined, the result has
-// no replacement lines or they no longer fit the file, the backup or the save failed.
+// Applies the replacement lines of result `index` of the project's results: the user is
+// warned first (unless told not to be again) and the file as it was is kept for the undo. False
+// when nothing was changed: the user declined, the result has no replacement lines or they no
+// longer fit the file, the backup or the save failed.
 bool ApplySuggestion(TProject& project, size_t index);
 // Puts the file of the last applied suggestion back as it was; false, after a message,
 // when there is nothing to undo or the file cannot be written.

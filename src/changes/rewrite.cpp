@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
-#include "changes/apply_suggestion.h"
 #include "changes/backups.h"
+#include "changes/file_change.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
+#include "generic/text_file.h"
 #include "project/project.h"
 #include "project/prompter.h"
 #include "project/result.h"
@@ -76,13 +79,83 @@ class WriteRules {
   std::map<std::string, bool> verdicts_;
 };
 
-// Applies every result with replacement lines, in the order of the output list.
+// A suggestion chosen for a file: its result, its edit on the lines as scanned, and its
+// place in the output list (later ones on the same line compose on earlier ones).
+struct ChosenEdit {
+  size_t result = 0;
+  int line = 0;
+  LineEdit edit;
+  size_t order = 0;
+};
+
+// Edits in the order they stand in the file: by line, an insertion before a replacement
+// that starts on its line, and otherwise in the order they were chosen.
+bool comesFirst(const ChosenEdit& a, const ChosenEdit& b) {
+  if (a.line != b.line) return a.line < b.line;
+  const bool aReplaces = a.edit.deleted > 0;
+  const bool bReplaces = b.edit.deleted > 0;
+  if (aReplaces != bReplaces) return !aReplaces;
+  return a.order < b.order;
+}
+
+// Writes the chosen edits of one file at once: one read, one backup, one write. The file's
+// other results move by the lines the edits before them added or removed.
+void applyToFile(TProject& project, const std::string& path, std::vector<ChosenEdit> edits) {
+  std::optional<TextFile> file = readFileToChange(project, path);
+  if (!file) return;
+  std::erase_if(edits, [&](const ChosenEdit& chosen) {
+    const bool fits =
+        chosen.line >= 1 &&
+        static_cast<size_t>(chosen.line - 1 + chosen.edit.deleted) <= file->lines.size();
+    if (!fits)
+      project.context().prompter->showError(
+          "The lines of this suggestion are no longer in the file:\r" + path);
+    return !fits;
+  });
+  if (edits.empty()) return;
+  std::stable_sort(edits.begin(), edits.end(), comesFirst);
+
+  std::vector<LineReplacement> replacements;
+  for (const ChosenEdit& chosen : edits) {
+    const auto first = static_cast<size_t>(chosen.line - 1);
+    // A one-line change on the line an earlier one rewrote replaces what that one wrote.
+    if (!replacements.empty() && chosen.edit.deleted > 0 && replacements.back().count > 0 &&
+        replacements.back().first == first)
+      replacements.pop_back();
+    replacements.push_back({first, static_cast<size_t>(chosen.edit.deleted), chosen.edit.inserted});
+  }
+  replaceLines(*file, std::move(replacements));
+  if (!backUpAndSave(project, *file, path)) return;
+
+  // Lines added or removed before each point, in the order of the edits.
+  std::vector<int> shiftBefore(edits.size() + 1, 0);
+  for (size_t i = 0; i < edits.size(); ++i)
+    shiftBefore[i + 1] = shiftBefore[i] + edits[i].edit.difference();
+  auto& results = project.report().Results;
+  std::vector<bool> applied(results.size(), false);
+  for (size_t i = 0; i < edits.size(); ++i) {
+    applied[edits[i].result] = true;
+    TFrontOutput& result = *results[edits[i].result];
+    result.Line += shiftBefore[i];
+    markApplied(project, result);
+  }
+  for (size_t i = 0; i < results.size(); ++i) {
+    TFrontOutput& other = *results[i];
+    if (applied[i] || other.FilePath != path) continue;
+    // Everything on an earlier line moves it, and an insertion on its own line too.
+    const auto after = std::partition_point(edits.begin(), edits.end(), [&](const ChosenEdit& e) {
+      return e.line < other.Line || (e.line == other.Line && e.edit.deleted == 0);
+    });
+    other.Line += shiftBefore[static_cast<size_t>(after - edits.begin())];
+  }
+}
+
+// Applies every result with replacement lines, chosen in the order of the output list and
+// written file by file; returns how many were passed over for overlapping an earlier one.
 int applyAll(TProject& project) {
   auto& results = project.report().Results;
   std::vector<size_t> order;
-  std::vector<int> scannedLine(results.size());
   for (size_t i = 0; i < results.size(); ++i) {
-    scannedLine[i] = results[i]->Line;
     if (results[i]->OutputIndex >= 0) order.push_back(i);
   }
   std::stable_sort(order.begin(), order.end(), [&results](size_t a, size_t b) {
@@ -90,6 +163,8 @@ int applyAll(TProject& project) {
   });
 
   WriteRules rules(project);
+  std::vector<std::string> files;  // in the order of their first chosen suggestion
+  std::map<std::string, std::vector<ChosenEdit>> chosen;
   std::map<std::string, std::vector<ChangedSpan>> changed;
   int passedOver = 0;
   for (const size_t i : order) {
@@ -98,12 +173,18 @@ int applyAll(TProject& project) {
     if (!rules.allows(result.FilePath)) continue;
     const LineEdit edit = lineEditOf(result);
     std::vector<ChangedSpan>& spans = changed[result.FilePath];
-    if (overlaps(spans, scannedLine[i], edit)) {
+    if (overlaps(spans, result.Line, edit)) {
       ++passedOver;
       continue;
     }
-    if (ApplySuggestion(project, i))
-      spans.push_back({scannedLine[i], edit.deleted, static_cast<int>(edit.inserted.size())});
+    spans.push_back({result.Line, edit.deleted, static_cast<int>(edit.inserted.size())});
+    std::vector<ChosenEdit>& edits = chosen[result.FilePath];
+    if (edits.empty()) files.push_back(result.FilePath);
+    edits.push_back({i, result.Line, edit, edits.size()});
+  }
+  for (const std::string& path : files) {
+    if (project.StopRequested) break;
+    applyToFile(project, path, std::move(chosen[path]));
   }
   return passedOver;
 }

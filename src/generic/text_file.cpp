@@ -142,20 +142,39 @@ std::string joinText(const TextFile& file) {
 }
 
 void replaceLines(TextFile& file, size_t first, size_t count, std::vector<std::string> with) {
-  first = std::min(first, file.lines.size());
-  count = std::min(count, file.lines.size() - first);
+  std::vector<LineReplacement> one;
+  one.push_back({first, count, std::move(with)});
+  replaceLines(file, std::move(one));
+}
+
+void replaceLines(TextFile& file, std::vector<LineReplacement> replacements) {
+  const size_t size = file.lines.size();
   // Every line gets its own end first, so that the ends move with their lines.
-  file.lineEnds.resize(file.lines.size(), file.lineEnd);
-  const LineEnd end = first < file.lineEnds.size() ? file.lineEnds[first]
-                      : first > 0                  ? file.lineEnds[first - 1]
-                                                   : file.lineEnd;
-  const auto at = static_cast<std::ptrdiff_t>(first);
-  const auto past = static_cast<std::ptrdiff_t>(first + count);
-  file.lineEnds.erase(file.lineEnds.begin() + at, file.lineEnds.begin() + past);
-  file.lineEnds.insert(file.lineEnds.begin() + at, with.size(), end);
-  file.lines.erase(file.lines.begin() + at, file.lines.begin() + past);
-  file.lines.insert(file.lines.begin() + at, std::make_move_iterator(with.begin()),
-                    std::make_move_iterator(with.end()));
+  file.lineEnds.resize(size, file.lineEnd);
+  std::vector<std::string> lines;
+  std::vector<LineEnd> ends;
+  lines.reserve(size);
+  ends.reserve(size);
+  size_t next = 0;  // the first line of the file not yet copied or replaced
+  for (LineReplacement& replacement : replacements) {
+    const size_t first = std::clamp(replacement.first, next, size);
+    for (; next < first; ++next) {
+      lines.push_back(std::move(file.lines[next]));
+      ends.push_back(file.lineEnds[next]);
+    }
+    const LineEnd end = first < size ? file.lineEnds[first]
+                        : first > 0  ? file.lineEnds[first - 1]
+                                     : file.lineEnd;
+    ends.insert(ends.end(), replacement.with.size(), end);
+    std::move(replacement.with.begin(), replacement.with.end(), std::back_inserter(lines));
+    next = first + std::min(replacement.count, size - first);
+  }
+  for (; next < size; ++next) {
+    lines.push_back(std::move(file.lines[next]));
+    ends.push_back(file.lineEnds[next]);
+  }
+  file.lines = std::move(lines);
+  file.lineEnds = std::move(ends);
 }
 
 std::optional<std::string> readFileBytes(const std::string& path) {

@@ -26,9 +26,18 @@ struct TextFile {
 TextFile splitText(std::string_view bytes);
 // The bytes of a TextFile.
 std::string joinText(const TextFile& file);
+struct LineReplacement {
+  size_t first = 0;  // 0-based
+  size_t count = 0;  // lines replaced; 0 inserts before `first`
+  std::vector<std::string> with;
+};
 // Replaces `count` lines from `first` (0-based) by `with`; the new lines are ended as the
 // first line they replace, or the line they come before, was.
 void replaceLines(TextFile& file, size_t first, size_t count, std::vector<std::string> with);
+// Several replacements in one pass, in the lines of the file as it is: they come in order
+// of `first`, none starting inside the lines an earlier one replaces; insertions at a line
+// come before a replacement that starts there.
+void replaceLines(TextFile& file, std::vector<LineReplacement> replacements);
 
 std::optional<std::string> readFileBytes(const std::string& path);
 std::optional<TextFile> readTextFile(const std::string& path);

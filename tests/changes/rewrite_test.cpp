@@ -59,6 +59,10 @@ TEST_F(RewriteTest, ASuggestionOnLinesAnEarlierChangeRemovedIsPassedOver) {
             "suggestions\r\r1 suggestion not applied: an earlier change had altered or removed "
             "its lines");
   EXPECT_FALSE(project->RewriteMode);
+  // Written at once, the results still point where sequential changes would have left them.
+  std::vector<int> lines;
+  for (const auto& result : project->report().Results) lines.push_back(result->Line);
+  EXPECT_EQ(lines, (std::vector<int>{2, 1, 3, 5}));
 }
 
 // A unit reached through a symbolic link and one outside the project's folder are left

@@ -96,12 +96,21 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"AppendAtTheEnd", "a\rb\r", 2, 0, {"x"}, "a\rb\rx\r"},
         ReplaceCase{"RemoveTwo", "a\nb\r\nc\nd", 1, 2, {}, "a\nd"},
         ReplaceCase{"LastLineWithoutEnd",
-                    "\xEF\xBB\xBF" "a\r\nb",
+                    "\xEF\xBB\xBF"
+                    "a\r\nb",
                     1,
                     1,
                     {"x", "y"},
-                    "\xEF\xBB\xBF" "a\r\nx\r\ny"}),
+                    "\xEF\xBB\xBF"
+                    "a\r\nx\r\ny"}),
     [](const testing::TestParamInfo<ReplaceCase>& info) { return std::string(info.param.name); });
+
+// Several edits in one pass land where each alone would have, on the lines as they were.
+TEST(ReplaceLinesTest, SeveralEditsInOnePassAddressTheLinesAsTheyWere) {
+  TextFile file = splitText("a\r\nb\nc\r\nd\n");
+  replaceLines(file, {{0, 0, {"i"}}, {1, 1, {"x", "y"}}, {2, 0, {"j"}}, {2, 1, {}}, {4, 0, {"z"}}});
+  EXPECT_EQ(joinText(file), "i\r\na\r\nx\ny\nj\r\nd\nz\n");
+}
 
 class TextFileOnDisk : public testing::Test {
  protected:

@@ -10,7 +10,7 @@
 
 namespace sorvik {
 
-bool ApplyNamingSuggestions(TProject& project, const NamingChoice* ticked) {
+bool PrepareRenameRun(TProject& project, const NamingChoice* ticked) {
   NamingLists& lists = namingLists(project);
   Prompter& prompter = *project.context().prompter;
   if (ticked) {
@@ -37,7 +37,11 @@ bool ApplyNamingSuggestions(TProject& project, const NamingChoice* ticked) {
   if (project.ScanDone) project.ResetProject();
   setModeFlags(project, StartCommand::Rename);
   project.RewriteMode = rewrite;
-  if (!PrepareBackupFolder(project)) return false;
+  return PrepareBackupFolder(project);
+}
+
+bool ApplyNamingSuggestions(TProject& project, const NamingChoice* ticked) {
+  if (!PrepareRenameRun(project, ticked)) return false;
   Start(project);
   return true;
 }

@@ -15,9 +15,12 @@ struct NamingChoice {
   std::vector<bool> variables;
 };
 
-// Starts the rename run. With `ticked` (the window) only the ticked suggestions are kept,
-// after the checks and the change warning; without it (the Project Rewrite, the command
-// line) every suggestion is applied and nothing is asked. False when no run started.
+// Readies the rename run. With `ticked` (the window, the command line) only the ticked
+// suggestions are kept, after the checks and the change warning; without it (the Project
+// Rewrite) every suggestion is kept and nothing is asked. Sets the run's modes and makes
+// its backup folder; false when the run is not to start.
+bool PrepareRenameRun(TProject& project, const NamingChoice* ticked);
+// Readies the rename run and runs it; false when it did not start.
 bool ApplyNamingSuggestions(TProject& project, const NamingChoice* ticked);
 
 }  // namespace sorvik

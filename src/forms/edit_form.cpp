@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "formanalysis/form_file_reader.h"
+#include "forms/naming_page.h"
 #include "forms/qt_text.h"
 #include "generic/encoding.h"
 #include "generic/paths.h"
@@ -87,6 +88,15 @@ TEditForm::TEditForm(AppContext& context, const LineColours& colours, QWidget* p
   connect(save_, &QAction::triggered, this, &TEditForm::saveFile);
   connect(editor_, &QsciScintilla::modificationChanged, save_, &QAction::setEnabled);
   addTab(EditTab, "Source");
+  namingPage_ = new TNamingPage(this);
+  namingPage_->hide();
+}
+
+void TEditForm::showNamingPage(bool shown) {
+  const int at = indexOf(namingPage_);
+  if (shown && at < 0) addTab(namingPage_, "View");
+  if (!shown && at >= 0) removeTab(at);
+  if (shown) setCurrentWidget(namingPage_);
 }
 
 void TEditForm::defineLineColours() {

@@ -18,6 +18,7 @@ class QsciScintilla;
 namespace sorvik {
 
 struct AppContext;
+class TNamingPage;
 
 class TEditForm : public QTabWidget {
   Q_OBJECT
@@ -40,6 +41,9 @@ class TEditForm : public QTabWidget {
   bool releaseFile();
 
   QsciScintilla* editor() const { return editor_; }
+  TNamingPage* namingPage() const { return namingPage_; }
+  // Shows the naming page beside the source (naming and rename runs) or takes it away.
+  void showNamingPage(bool shown);
   QAction* saveAction() const { return save_; }
   const std::string& filePath() const { return path_; }
 
@@ -59,6 +63,7 @@ class TEditForm : public QTabWidget {
   QWidget* EditTab;
   QLabel* pathLabel_;
   QsciScintilla* editor_;
+  TNamingPage* namingPage_;
   QAction* save_;
   std::string path_;
   TextFile shape_;           // line ends, byte-order mark of the file as read

@@ -24,11 +24,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "changes/apply_naming_suggestions.h"
 #include "changes/apply_suggestion.h"
 #include "checks/hint_catalogue.h"
 #include "forms/backup_log_form.h"
 #include "forms/edit_form.h"
 #include "forms/menu_form.h"
+#include "forms/naming_options_form.h"
+#include "forms/naming_page.h"
 #include "forms/page_widgets.h"
 #include "forms/project_files_form.h"
 #include "forms/qt_text.h"
@@ -38,6 +41,7 @@
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "generic/text_file.h"
+#include "naming/naming_lists.h"
 #include "project/open_project.h"
 #include "project/project.h"
 #include "project/project_files.h"
@@ -50,6 +54,7 @@ namespace sorvik {
 namespace {
 
 constexpr const char* kAllTab = "All Hints && Warnings";
+constexpr const char* kNamingTab = "Naming suggestions  ";
 constexpr const char* kSomeTab = "Selected Hints && Warnings  ";
 constexpr const char* kSuggestionsTab = "Suggestions  ";
 constexpr const char* kCloseQuestion = "Are you sure you want to close the existing project ?";
@@ -131,6 +136,10 @@ void TMainForm::buildActions() {
   btnStartScan->setIcon(look->standardIcon(QStyle::SP_MediaPlay));
   btnStop = makeAction(this, "btnStop", "Stop", QKeySequence(Qt::Key_Escape));
   btnRewrite = makeAction(this, "btnRewrite", "Start Rewrite");
+  btnChecknaming = makeAction(this, "btnChecknaming", "Start Naming", QKeySequence(Qt::Key_F5));
+  actNamingOptions = makeAction(this, "actNamingOptions", "Naming options");
+  Applynamingsuggestions1 = makeAction(this, "Applynamingsuggestions1", "Apply naming suggestions",
+                                       QKeySequence(Qt::Key_F6));
   actBackupLog = makeAction(this, "actBackupLog", "View Backup log");
   btnStop->setIcon(look->standardIcon(QStyle::SP_MediaStop));
   actSaveAsText = makeAction(this, "actSaveAsText", "Save as text",
@@ -149,6 +158,10 @@ void TMainForm::buildActions() {
   connect(btnStartScan, &QAction::triggered, this, &TMainForm::Startscan1Click);
   connect(btnStop, &QAction::triggered, this, &TMainForm::Stop1Click);
   connect(btnRewrite, &QAction::triggered, this, &TMainForm::StartRewrite1Click);
+  connect(btnChecknaming, &QAction::triggered, this, &TMainForm::Startnamingcheck1Click);
+  connect(actNamingOptions, &QAction::triggered, this, &TMainForm::NamingOptions1Click);
+  connect(Applynamingsuggestions1, &QAction::triggered, this,
+          &TMainForm::ApplyNamingSuggestions1Click);
   connect(actBackupLog, &QAction::triggered, this, &TMainForm::ViewBackupLog1Click);
   connect(actSaveAsText, &QAction::triggered, this, &TMainForm::SaveAsText1Click);
   connect(actViewSuggestion, &QAction::triggered, this, &TMainForm::ViewSuggestion1Click);
@@ -180,9 +193,9 @@ void TMainForm::buildMenus() {
   file->addAction(btnExit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->addActions({btnStartScan, btnStop, btnRewrite});
+  edit->addActions({btnStartScan, btnStop, btnRewrite, btnChecknaming, Applynamingsuggestions1});
   edit->addSeparator();
-  edit->addAction(actBackupLog);
+  edit->addActions({actBackupLog, actNamingOptions});
   edit->addSeparator();
   edit->addActions(
       {actViewSuggestion, actApplySuggestion, actUndoSuggestion, editForm_->saveAction()});
@@ -207,7 +220,7 @@ void TMainForm::buildMenus() {
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->addActions({actNewProject, actOpenProject, mnuCloseProject});
   bar->addSeparator();
-  bar->addAction(btnStartScan);
+  bar->addActions({btnStartScan, btnRewrite, btnChecknaming});
 }
 
 QWidget* TMainForm::buildProgressPanel() {
@@ -365,6 +378,9 @@ void TMainForm::updateCommands() {
   mnuCloseProject->setEnabled(idle && open);
   btnStartScan->setEnabled(idle && open);
   btnRewrite->setEnabled(idle && open);
+  btnChecknaming->setEnabled(idle && open);
+  Applynamingsuggestions1->setEnabled(idle && open && namingRan_ &&
+                                      !editForm_->namingPage()->isEmpty());
   btnStop->setEnabled(busy_ == Busy::Running);
   actSaveAsText->setEnabled(idle && open);
   bool viewable = false, applicable = false;
@@ -511,6 +527,9 @@ void TMainForm::CloseProject1Click() {
 void TMainForm::closeProject() {
   project_.reset();
   clearResultViews();
+  namingRan_ = false;
+  editForm_->namingPage()->clear();
+  editForm_->showNamingPage(false);
   editForm_->closeFile();
   showRightPanel(startForm_);
   outputPanel_->hide();
@@ -559,6 +578,35 @@ void TMainForm::Startscan1Click() {
   beginRun([project] { Start(*project); }, &TMainForm::runFinished);
 }
 
+void TMainForm::Startnamingcheck1Click() {
+  if (!project_ || isBusy()) return;
+  if (!editForm_->releaseFile()) return;
+  setModeFlags(*project_, StartCommand::Naming);
+  TProject* project = project_.get();
+  beginRun([project] { Start(*project); }, &TMainForm::namingFinished);
+}
+
+void TMainForm::ApplyNamingSuggestions1Click() {
+  if (!project_ || isBusy() || !editForm_->releaseFile()) return;
+  const NamingChoice ticked = editForm_->namingPage()->choice();
+  if (!PrepareRenameRun(*project_, &ticked)) return;
+  TProject* project = project_.get();
+  beginRun([project] { Start(*project); }, &TMainForm::namingFinished);
+}
+
+// The naming page shows what the run proposed (or, after a rename run, what is left of
+// it); the suggestions can be applied after a naming run.
+void TMainForm::namingFinished() {
+  runFinished();
+  namingRan_ = project_->NamingMode;
+  editForm_->namingPage()->fill(namingLists(*project_), false);
+  if (project_->NamingMode) {
+    editForm_->showNamingPage(true);
+    showRightPanel(editForm_);
+  }
+  updateCommands();
+}
+
 void TMainForm::StartRewrite1Click() {
   if (!project_ || isBusy()) return;
   TRewriteForm dialog(*context_.prompter, this);
@@ -584,6 +632,10 @@ void TMainForm::ViewBackupLog1Click() {
   TBackupLogForm(context_.programFolder, this).exec();
 }
 
+void TMainForm::NamingOptions1Click() {
+  if (!isBusy()) TfrmNamingOptions(context_, this).exec();
+}
+
 void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) {
   editForm_->closeFile();
   showRightPanel(menuForm_);
@@ -591,6 +643,10 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   clearResultViews();
 
   busy_ = Busy::Running;
+  namingRan_ = false;
+  editForm_->showNamingPage(false);
+  OutputTabs->setTabText(tabOf(OutputPage::All),
+                         project_->NamingMode || project_->RenameMode ? kNamingTab : kAllTab);
   suggestionLabel_->setText(project_->SearchMode ? "Search Text" : "Suggestion");
   progressHeading_->setText("Scanning your project...");
   fileLabel_->clear();

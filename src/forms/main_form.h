@@ -52,9 +52,13 @@ class TMainForm : public QMainWindow {
   void Editproject1Click();
   void CloseProject1Click();
   void Startscan1Click();
+  // The naming run, and the rename run of the suggestions ticked on the naming page.
+  void Startnamingcheck1Click();
+  void ApplyNamingSuggestions1Click();
   // Asks which steps to run, then runs the rewrite on the worker.
   void StartRewrite1Click();
   void ViewBackupLog1Click();
+  void NamingOptions1Click();
   void Stop1Click();
   void RecentItemClick(int number);
   void SaveAsText1Click();
@@ -94,6 +98,7 @@ class TMainForm : public QMainWindow {
   void openFinished();
   void runFinished();
   void rewriteFinished();
+  void namingFinished();
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
@@ -136,6 +141,7 @@ class TMainForm : public QMainWindow {
   std::unique_ptr<QThread> worker_;
   Busy busy_ = Busy::Idle;
   bool closeWhenIdle_ = false;
+  bool namingRan_ = false;         // the last run was a naming run: its suggestions can be applied
   RewriteOutcome rewriteOutcome_;  // written by the rewrite's worker
 
   // Output list row -> result index, and a display line -> its first row.
@@ -153,6 +159,9 @@ class TMainForm : public QMainWindow {
   QAction* btnStartScan;
   QAction* btnStop;
   QAction* btnRewrite;
+  QAction* btnChecknaming;
+  QAction* Applynamingsuggestions1;
+  QAction* actNamingOptions;
   QAction* actBackupLog;
   QAction* actSaveAsText;
   QAction* actViewSuggestion;

@@ -17,6 +17,14 @@ inline QString qtText(std::string_view bytes) {
   return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+// Text typed into a widget as the library holds it: Windows-1252 when every character has
+// a place there, else UTF-8.
+inline std::string libraryText(const QString& text) {
+  const std::string utf8 = text.toStdString();
+  std::string single = utf8ToWindows1252(utf8);
+  return windows1252ToUtf8(single) == utf8 ? single : utf8;
+}
+
 // A message for a dialog: the library's "\r\n" and "\r" line breaks as Qt breaks lines.
 inline QString qtMessage(std::string_view bytes) {
   QString text = qtText(bytes);

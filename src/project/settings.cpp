@@ -1,6 +1,7 @@
 #include "project/settings.h"
 
 #include <algorithm>
+#include <map>
 
 #include "generic/paths.h"
 #include "generic/strings.h"
@@ -28,15 +29,8 @@ std::vector<std::string> numberedValues(const Config& config, std::string_view s
 }
 
 void loadComponentNames(const std::string& programFolder, std::vector<std::string>& names) {
-  for (int ide = 5; ide <= 12; ++ide) {
-    const auto lines = readLines(joinPath(programFolder, componentFileName(ide)));
-    if (!lines) continue;
-    for (const auto& line : *lines) {
-      const std::string text = trimRight(line);
-      if (text.empty() || static_cast<unsigned char>(text[0]) > ' ') continue;
-      if (text.size() > 2) names.push_back(upperCase(std::string_view(text).substr(2)));
-    }
-  }
+  for (const ComponentPackage& package : loadComponentPackages(programFolder))
+    for (const std::string& name : package.classes) names.push_back(upperCase(name));
   std::sort(names.begin(), names.end());
   names.erase(std::unique(names.begin(), names.end()), names.end());
 }
@@ -126,6 +120,30 @@ void TSettings::resetSwitchesToDefaults() {
   for (int i = 0; i < 17; ++i) WarningEnabled[i] = defaultWarningEnabled(100 + i);
   WebHintEnabled.fill(true);
   for (auto& item : Templates) item.enabled = true;
+}
+
+std::vector<ComponentPackage> loadComponentPackages(const std::string& programFolder) {
+  std::vector<ComponentPackage> packages;
+  std::map<std::string, size_t> byName;
+  for (int ide = 5; ide <= 12; ++ide) {
+    const auto lines = readLines(joinPath(programFolder, componentFileName(ide)));
+    if (!lines) continue;
+    // Classes listed before any package name belong to a package without a name.
+    std::string package;
+    for (const std::string& line : *lines) {
+      const std::string text = trimRight(line);
+      if (text.empty()) continue;
+      if (static_cast<unsigned char>(text[0]) > ' ') {
+        package = text;
+        continue;
+      }
+      if (text.size() <= 2) continue;
+      const auto [at, added] = byName.emplace(upperCase(package), packages.size());
+      if (added) packages.push_back({package, {}});
+      packages[at->second].classes.push_back(text.substr(2));
+    }
+  }
+  return packages;
 }
 
 }  // namespace sorvik

@@ -54,4 +54,14 @@ bool defaultWarningEnabled(int kind);
 // "Comp_D5.txt" ... "Comp_D2009.txt": the component-name file of IDE number 5 to 12.
 std::string componentFileName(int ideNumber);
 
+// A package of the component list files and the component classes it holds.
+struct ComponentPackage {
+  std::string name;
+  std::vector<std::string> classes;
+};
+// The packages of the component list files in the program folder, in file order; a
+// package named in several files is one, and classes listed before any package name are
+// a package named "". A package that lists no class is left out.
+std::vector<ComponentPackage> loadComponentPackages(const std::string& programFolder);
+
 }  // namespace sorvik

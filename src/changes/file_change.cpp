@@ -4,7 +4,9 @@
 
 #include "changes/backups.h"
 #include "changes/save_string_list.h"
+#include "changes/write_rules.h"
 #include "formanalysis/form_file_reader.h"
+#include "naming/rename.h"
 #include "project/project.h"
 #include "project/prompter.h"
 #include "project/result.h"
@@ -78,6 +80,15 @@ void unmarkApplied(TProject& project, TFrontOutput& result) {
   std::string* line = outputLineOf(project, result);
   if (line && line->ends_with(kAppliedMark)) line->resize(line->size() - kAppliedMark.size());
   result.Applied = false;
+}
+
+void attachFileChanges(AppContext& context) {
+  // The rename is a bulk run: it writes only what such a run may.
+  const auto read = [](TProject& project, const std::string& path) -> std::optional<TextFile> {
+    if (!mayWriteInBulk(project, path)) return std::nullopt;
+    return readFileToChange(project, path);
+  };
+  context.service<RenameWriter>() = {read, backUpAndSave};
 }
 
 }  // namespace sorvik

@@ -12,6 +12,7 @@ namespace sorvik {
 
 class TProject;
 struct TFrontOutput;
+struct AppContext;
 
 // The file as it stands, or nullopt after a message: it is read-only, unreadable, or a
 // binary form (which is never written as text).
@@ -23,5 +24,8 @@ bool backUpAndSave(TProject& project, const TextFile& changed, const std::string
 void markApplied(TProject& project, TFrontOutput& result);
 // Takes the mark off again (undo).
 void unmarkApplied(TProject& project, TFrontOutput& result);
+
+// Lets the rename run read and write files through these steps.
+void attachFileChanges(AppContext& context);
 
 }  // namespace sorvik

@@ -1,25 +1,25 @@
 #include "changes/rewrite.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "changes/apply_naming_suggestions.h"
 #include "changes/backups.h"
 #include "changes/file_change.h"
-#include "generic/paths.h"
+#include "changes/write_rules.h"
 #include "generic/strings.h"
 #include "generic/text_file.h"
+#include "naming/naming_lists.h"
+#include "naming/rename.h"
 #include "project/project.h"
 #include "project/prompter.h"
 #include "project/result.h"
 #include "project/scan_driver.h"
 
 namespace sorvik {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -43,41 +43,6 @@ bool overlaps(const std::vector<ChangedSpan>& changes, int line, const LineEdit&
   }
   return false;
 }
-
-// Files a bulk run must not write: symbolic links, and files outside the project file's
-// folder tree unless the user allows it. Each is reported once.
-class WriteRules {
- public:
-  explicit WriteRules(TProject& project) : project_(project) {
-    std::error_code error;
-    root_ = fs::weakly_canonical(folderOf(project.ProjectPath), error).string();
-    if (!root_.empty() && root_.back() != '/') root_ += '/';
-  }
-
-  bool allows(const std::string& path) {
-    if (const auto known = verdicts_.find(path); known != verdicts_.end()) return known->second;
-    std::error_code error;
-    std::string problem;
-    Prompter& prompter = *project_.context().prompter;
-    if (fs::is_symlink(path, error)) {
-      problem = "The following file is a symbolic link and was left alone:\r";
-    } else if (project_.Outside != TProject::OutsideFiles::Allow &&
-               !fs::weakly_canonical(path, error).string().starts_with(root_)) {
-      if (project_.Outside == TProject::OutsideFiles::Ask)
-        return verdicts_[path] =
-                   prompter.askYesNo("The following file is outside the project's folder:\r" +
-                                     path + "\r\rDo you want it changed as well ?");
-      problem = "The following file is outside the project's folder and was left alone:\r";
-    }
-    if (!problem.empty()) prompter.showWarning(problem + path);
-    return verdicts_[path] = problem.empty();
-  }
-
- private:
-  TProject& project_;
-  std::string root_;
-  std::map<std::string, bool> verdicts_;
-};
 
 // A suggestion chosen for a file: its result, its edit on the lines as scanned, and its
 // place in the output list (later ones on the same line compose on earlier ones).
@@ -162,7 +127,6 @@ int applyAll(TProject& project) {
     return results[a]->OutputIndex < results[b]->OutputIndex;
   });
 
-  WriteRules rules(project);
   std::vector<std::string> files;  // in the order of their first chosen suggestion
   std::map<std::string, std::vector<ChosenEdit>> chosen;
   std::map<std::string, std::vector<ChangedSpan>> changed;
@@ -170,7 +134,7 @@ int applyAll(TProject& project) {
   for (const size_t i : order) {
     const TFrontOutput& result = *results[i];
     if (!result.Suggestions || result.Suggestions->empty() || result.Applied) continue;
-    if (!rules.allows(result.FilePath)) continue;
+    if (!mayWriteInBulk(project, result.FilePath)) continue;
     const LineEdit edit = lineEditOf(result);
     std::vector<ChangedSpan>& spans = changed[result.FilePath];
     if (overlaps(spans, result.Line, edit)) {
@@ -204,23 +168,47 @@ RewriteOutcome StartRewrite(TProject& project, const RewriteChoices& choices) {
   }
   project.ChangesApplied = true;
   project.RewriteMode = true;
+  // Each step is a run of its own on freshly read files: nothing an earlier step prepared
+  // or counted may stand for the files it has since changed.
+  const auto startStep = [&project](StartCommand command) {
+    if (project.ScanDone) project.ResetProject();
+    setModeFlags(project, command);
+    project.RewriteMode = true;
+  };
+  const auto keepOutput = [&project, &outcome] {
+    const auto& lines = project.report().OutputLines;
+    outcome.outputLines.insert(outcome.outputLines.end(), lines.begin(), lines.end());
+  };
+
+  int namingApplied = 0;
+  if ((choices.naming || choices.varCase) && !project.StopRequested) {
+    startStep(StartCommand::Naming);
+    project.NamingMode = choices.naming;
+    project.VarCaseMode = choices.varCase;
+    Start(project);
+    keepOutput();
+    const NamingLists& lists = namingLists(project);
+    if (!project.StopRequested && (!lists.renames().empty() || !lists.variables().empty()) &&
+        ApplyNamingSuggestions(project, nullptr)) {
+      keepOutput();
+      namingApplied = appliedNamingSuggestions(project);
+    }
+  }
 
   int passedOver = 0;
   if (choices.optimizations && !project.StopRequested) {
-    // A scan of its own: no mode of an earlier step may stay on.
-    setModeFlags(project, StartCommand::Scan);
-    project.VarCaseMode = false;
-    project.RewriteMode = true;
+    startStep(StartCommand::Scan);
     Start(project);
     // One backup folder holds the first copy of every file the step changes.
     if (!project.StopRequested && PrepareBackupFolder(project)) passedOver = applyAll(project);
+    keepOutput();
   }
 
   const TCounts& counts = project.report().Counts;
   outcome.completion = "Project Rewrite complete.\r\r" +
                        CountText(counts.AppliedHints, "Applied Hint") + "\r" +
                        CountText(counts.AppliedWarnings, "Applied Warning") + "\r" +
-                       CountText(counts.NamingTotal, "Applied Naming suggestion");
+                       CountText(namingApplied, "Applied Naming suggestion");
   if (passedOver > 0) {
     outcome.completion += "\r\r" + CountText(passedOver, "suggestion") +
                           " not applied: an earlier change had altered or removed its lines";

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace sorvik {
 
@@ -17,6 +18,7 @@ struct RewriteChoices {
 struct RewriteOutcome {
   bool declined = false;   // the user declined the warning: the project is to be closed
   std::string completion;  // "Project Rewrite complete." with the applied counts
+  std::vector<std::string> outputLines;  // the output lines of every run of the rewrite
 };
 
 // Runs the rewrite on an open project (at least one step chosen). A suggestion whose lines

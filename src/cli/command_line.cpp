@@ -28,6 +28,7 @@ int runCommandLine(int argc, char** argv) {
   addInspectCommands(setup);
   addReportCommands(setup);
   addFormCommands(setup);
+  addNamingCommands(setup);
 
   try {
     app.parse(argc, argv);

@@ -53,10 +53,6 @@ json resultJson(const TProject& project, const RunReport& report, const TFrontOu
           {"endCol", result.EndCol}};
 }
 
-void writeLines(std::ostream& out, const std::vector<std::string>& lines) {
-  for (const auto& line : lines) out << line << '\n';
-}
-
 }  // namespace
 
 bool templateIsWarning(const TProject& project, int kind) {
@@ -69,6 +65,10 @@ void writeFileList(std::ostream& out, const TProject& project) {
   for (const auto& path : project.UnitFiles) out << "unit\t" << path << '\n';
   for (const auto& path : project.FormFiles) out << "form\t" << path << '\n';
   for (const auto& path : project.WebFiles) out << "web\t" << path << '\n';
+}
+
+void writeLines(std::ostream& out, const std::vector<std::string>& lines) {
+  for (const auto& line : lines) out << line << '\n';
 }
 
 void writeOutputList(std::ostream& out, const TProject& project) {

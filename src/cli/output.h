@@ -4,6 +4,7 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace sorvik {
 
@@ -14,6 +15,8 @@ enum class OutputFormat { Text, Json, Sarif };
 // `files`: one line per file, "unit", "form" or "web", a tab and the full path.
 void writeFileList(std::ostream& out, const TProject& project);
 // The output list, one display line each.
+// Lines as they are, each ended with LF.
+void writeLines(std::ostream& out, const std::vector<std::string>& lines);
 void writeOutputList(std::ostream& out, const TProject& project);
 // The status line, then each line of Errors prefixed "error: ".
 void writeRunSummary(std::ostream& err, const TProject& project);

@@ -54,7 +54,7 @@ int runRewrite(const GlobalOptions& options, const std::string& path, RewriteCho
   const RewriteOutcome outcome = StartRewrite(*project, choices);
   if (outcome.declined) return kExitRefused;
   if (session.format() == OutputFormat::Text) {
-    writeOutputList(std::cout, *project);
+    writeLines(std::cout, outcome.outputLines);
     std::cout << terminalText(outcome.completion);
     writeRunSummary(std::cerr, *project);
     return session.exitStatus(*project);

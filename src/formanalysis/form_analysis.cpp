@@ -144,7 +144,7 @@ std::unique_ptr<TFormCode> AnalyseCompanionForm(TProject& project,
   return form;
 }
 
-const TFormCode* companionForm(TProject& project, const std::string& unitPath) {
+TFormCode* companionForm(TProject& project, const std::string& unitPath) {
   const auto& forms = runData(project).unitForms;
   const auto found = forms.find(unitKey(unitPath));
   return found == forms.end() ? nullptr : found->second.get();

@@ -28,7 +28,7 @@ std::unique_ptr<TFormCode> AnalyseCompanionForm(TProject& project,
                                                 bool runChecks);
 
 // The companion form that pass 1 kept for a unit, or none.
-const TFormCode* companionForm(TProject& project, const std::string& unitPath);
+TFormCode* companionForm(TProject& project, const std::string& unitPath);
 // The number of form files analysed in this run.
 int formsAnalysed(TProject& project);
 

@@ -32,26 +32,30 @@ std::string chooseProgramFolder(const std::string& explicitFolder) {
   return "./sorvik/";
 }
 
-std::string shippedDataFolder() {
-  if (auto data = environment("SORVIK_DATA_DIR"); !data.empty()) return withSlash(data);
+std::vector<std::string> shippedDataFolders() {
+  if (auto data = environment("SORVIK_DATA_DIR"); !data.empty()) return {withSlash(data)};
+  std::vector<std::string> folders;
   for (const char* folder : {SORVIK_BUILD_DATA_DIR, SORVIK_SOURCE_DATA_DIR}) {
     std::error_code error;
-    if (fs::is_directory(folder, error)) return withSlash(folder);
+    if (fs::is_directory(folder, error)) folders.push_back(withSlash(folder));
   }
-  return "";
+  return folders;
 }
 
 bool prepareProgramFolder(const std::string& folder) {
   std::error_code error;
   fs::create_directories(folder, error);
   if (!fs::is_directory(folder, error)) return false;
-  const std::string data = shippedDataFolder();
-  if (data.empty()) return true;
+  const std::vector<std::string> dataFolders = shippedDataFolders();
   for (const char* name : kSeedFiles) {
     const fs::path target = fs::path(folder) / name;
     if (fs::exists(target, error)) continue;
-    const fs::path source = fs::path(data) / name;
-    if (fs::exists(source, error)) fs::copy_file(source, target, error);
+    for (const std::string& data : dataFolders) {
+      const fs::path source = fs::path(data) / name;
+      if (!fs::exists(source, error)) continue;
+      fs::copy_file(source, target, error);
+      break;
+    }
   }
   return true;
 }

@@ -45,6 +45,14 @@ class TProject {
     if (!slot) slot = std::make_unique<T>();
     return static_cast<T&>(*slot);
   }
+  // Data that outlives the runs and the resets of one project (the naming suggestions that
+  // a later rename run applies). Made on first use, freed with the project.
+  template <class T>
+  T& projectData() {
+    auto& slot = projectData_[std::type_index(typeid(T))];
+    if (!slot) slot = std::make_unique<T>();
+    return static_cast<T&>(*slot);
+  }
 
   // Adds a line to Errors.
   void addError(std::string line) { Errors.push_back(std::move(line)); }
@@ -87,6 +95,7 @@ class TProject {
  private:
   AppContext& context_;
   std::unordered_map<std::type_index, std::unique_ptr<RunData>> runData_;
+  std::unordered_map<std::type_index, std::unique_ptr<RunData>> projectData_;
 };
 
 }  // namespace sorvik

@@ -13,8 +13,11 @@ namespace sorvik {
 
 namespace {
 
+// Pass 1 keeps the companion forms, which naming reads and a rename run rewrites: a rename
+// run takes it even when string constants are not collected.
 bool isTwoPassRun(const TProject& project) {
-  return (project.settings().CheckStringConst || project.NamingMode) && !project.SearchMode;
+  return (project.settings().CheckStringConst || project.NamingMode || project.RenameMode) &&
+         !project.SearchMode;
 }
 
 // One unit of the second pass; false ends the unit walk.
@@ -48,6 +51,10 @@ void planUnits(TProject& project, bool ending) {
 }  // namespace
 
 void setModeFlags(TProject& project, StartCommand command) {
+  // The variable-case check replaces the statement checks: only the naming runs and the
+  // renames that apply them keep it.
+  if (command != StartCommand::Naming && command != StartCommand::Rename)
+    project.VarCaseMode = false;
   switch (command) {
     case StartCommand::Scan:
     case StartCommand::Overview:
@@ -66,6 +73,10 @@ void setModeFlags(TProject& project, StartCommand command) {
       project.NamingMode = project.VarCaseMode = true;
       project.SpellMode = project.ExeMode = project.RenameMode = false;
       project.OverviewMode = project.SearchMode = project.RewriteMode = false;
+      break;
+    case StartCommand::Rename:
+      project.RenameMode = true;
+      project.SpellMode = project.ExeMode = project.NamingMode = project.OverviewMode = false;
       break;
   }
 }

@@ -1,7 +1,9 @@
 #include "report/library_setup.h"
 
+#include "changes/file_change.h"
 #include "checks/statement_checks.h"
 #include "formanalysis/form_analysis.h"
+#include "naming/naming_run.h"
 #include "project/program_folder.h"
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
@@ -24,6 +26,8 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachFormAnalysis(*context);
   attachSourceModel(*context);
   attachStatementChecks(*context);
+  attachNaming(*context);
+  attachFileChanges(*context);
   attachStatisticsSources(*context);
   return context;
 }

@@ -58,9 +58,10 @@ void TProjReport::CountResult(int kind, bool isWarning) {
     ++Counts.DelphiHintTotal;
   else if (isWebHintRange(kind))
     ++Counts.AspHintTotal;
-  else if (isNamingRange(kind))
-    ++Counts.NamingTotal;
-  else if (isTemplateKind(kind) && !isWarning)
+  else if (isNamingRange(kind)) {
+    // A rename run counts the suggestions it writes, not the ones it finds again.
+    if (!project_.RenameMode) ++Counts.NamingTotal;
+  } else if (isTemplateKind(kind) && !isWarning)
     ++Counts.HintTotal;
   else if (isWarningRange(kind) || isTemplateKind(kind))
     ++Counts.WarningTotal;

@@ -17,6 +17,10 @@ struct RoutineAnalysers {
   // Run on every routine as soon as it is built, in the order registered; each tests the
   // run's mode itself. The routine's pending results are released afterwards.
   std::vector<std::function<void(TProject&, TProcedureItem&)>> onRoutine;
+  // Run on every unit of the second pass once its uses are recorded, before its routines
+  // (the naming suggestions and renames), and after its routines; in the order registered.
+  std::vector<std::function<void(TProject&, TCodeUnit&)>> onUnit;
+  std::vector<std::function<void(TProject&, TCodeUnit&)>> afterUnit;
   // The class-declaration check, run once per unit variant with its first routine (outside
   // spelling and search runs).
   std::function<void(TProject&, TCodeUnit&, TProcedureItem&)> classCheck;

@@ -120,6 +120,9 @@ bool walkUnit(TProject& project, bool isProjectFile) {
   if (!prepareUnit(project, handler)) return false;
   project.report().RecordUses(unit.UsesList);
   if (project.StopRequested) return false;
+  const auto& analysers = project.context().service<RoutineAnalysers>();
+  for (const auto& analyse : analysers.onUnit) analyse(project, unit);
+  if (project.StopRequested) return false;
 
   // Naming runs make their suggestions here, and a search without a template searches
   // the unit's lines as a whole; neither walks the routines.
@@ -127,7 +130,6 @@ bool walkUnit(TProject& project, bool isProjectFile) {
                                             !project.SearchMode && !isProjectFile);
   if (walk) {
     const auto constants = unitConstants(project, unit);
-    const auto& analysers = project.context().service<RoutineAnalysers>();
     const bool classCheck = !project.SpellMode && !project.SearchMode && analysers.classCheck;
     do {
       project.VariantCounter = handler.Current;
@@ -143,6 +145,7 @@ bool walkUnit(TProject& project, bool isProjectFile) {
     } while (!project.SpellMode && !project.SearchMode && !handler.NextVariant());
   }
   project.VariantCounter = 0;
+  for (const auto& analyse : analysers.afterUnit) analyse(project, unit);
   return !project.StopRequested;
 }
 

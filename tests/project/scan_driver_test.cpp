@@ -117,10 +117,14 @@ TEST(ModeFlagsTest, StartCommandsSetAndClearTheirFlags) {
   TProject project(*context);
   setModeFlags(project, StartCommand::Naming);
   EXPECT_TRUE(project.NamingMode && project.VarCaseMode);
+  // The rename run that applies a naming run's suggestions keeps its variable check ...
+  setModeFlags(project, StartCommand::Rename);
+  EXPECT_TRUE(project.RenameMode && project.VarCaseMode);
+  EXPECT_FALSE(project.NamingMode);
+  // ... and no other run does, or its checks would give way to it.
   setModeFlags(project, StartCommand::SpellCheck);
   EXPECT_TRUE(project.SpellMode);
-  EXPECT_FALSE(project.NamingMode);
-  EXPECT_TRUE(project.VarCaseMode);  // only naming and rewrite change it
+  EXPECT_FALSE(project.NamingMode || project.RenameMode || project.VarCaseMode);
   setModeFlags(project, StartCommand::Overview);
   EXPECT_TRUE(project.OverviewMode);
   EXPECT_FALSE(project.SpellMode || project.SearchMode || project.RewriteMode);

@@ -1,6 +1,7 @@
 # The files that a golden fixture's command changed still compile: each unit a fixture
-# lists in "fpc-units" (one file name per line) compiled before the change, and its
-# <unit>.fixed.expected must compile with Free Pascal in Delphi mode as well.
+# lists in "fpc-units" (one file name per line) compiled before the change, and it must
+# compile with Free Pascal in Delphi mode as well among the case's files as the command
+# left them (each <file>.fixed.expected in place of its file).
 file(GLOB lists ${FIXTURES}/*/fpc-units)
 set(failed 0)
 foreach(list IN LISTS lists)
@@ -10,8 +11,12 @@ foreach(list IN LISTS lists)
   foreach(unit IN LISTS units)
     set(dir ${WORK}/${name})
     file(REMOVE_RECURSE ${dir})
-    file(MAKE_DIRECTORY ${dir})
-    file(COPY_FILE ${case}/${unit}.fixed.expected ${dir}/${unit})
+    file(COPY ${case}/ DESTINATION ${dir})
+    file(GLOB fixed RELATIVE ${case} ${case}/*.fixed.expected)
+    foreach(expected_file IN LISTS fixed)
+      string(REGEX REPLACE "\\.fixed\\.expected$" "" changed_file "${expected_file}")
+      file(COPY_FILE ${case}/${expected_file} ${dir}/${changed_file})
+    endforeach()
     execute_process(COMMAND ${FPC} -Mdelphi -s -FU${dir} ${dir}/${unit}
                     OUTPUT_VARIABLE out ERROR_VARIABLE out RESULT_VARIABLE status)
     if(status EQUAL 0)

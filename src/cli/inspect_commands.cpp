@@ -15,6 +15,7 @@
 #include "source/procedure_item.h"
 #include "source/routine_walk.h"
 #include "source/source_run_data.h"
+#include "web/aspx_form.h"
 
 namespace sorvik {
 
@@ -172,6 +173,44 @@ int inspectRoutines(Session& session, const std::string& path) {
   return kExitOk;
 }
 
+// A field the object's class does not have is null.
+json pageObjectJson(const TPageObject& object) {
+  json kind = nullptr, tagName = nullptr, text = nullptr, attributes = nullptr;
+  if (const auto* tag = dynamic_cast<const TAspxObj*>(&object)) {
+    kind = tag->Kind;
+    tagName = toUtf8(tag->TagName);
+    text = toUtf8(tag->Text);
+    attributes = json::array();
+    for (const TAspxAttribute& attribute : tag->Attributes)
+      attributes.push_back({toUtf8(attribute.Name), toUtf8(attribute.Value)});
+  } else if (const auto* comment = dynamic_cast<const TAspxObjComment*>(&object)) {
+    text = toUtf8(comment->Text);
+  } else if (const auto* closing = dynamic_cast<const TAspxObjClosing*>(&object)) {
+    kind = closing->Kind;
+  }
+  return {{"Class", pageObjectClassName(object)},
+          {"Kind", kind},
+          {"StartLine", object.StartLine},
+          {"EndLine", object.EndLine},
+          {"StartCol", object.StartCol},
+          {"EndCol", object.EndCol},
+          {"TagName", tagName},
+          {"Text", text},
+          {"Attributes", attributes}};
+}
+
+int inspectPage(Session&, const std::string& path) {
+  if (!readable(path)) return kExitUsage;
+  TAspxForm page(path);
+  json objects = json::array();
+  for (const PageObjectEntry& entry : page.Objects)
+    objects.push_back(pageObjectJson(*entry.Object));
+  print({{"file", toUtf8(page.FilePath)},
+         {"objects", std::move(objects)},
+         {"outline", textList(page.Outline())}});
+  return kExitOk;
+}
+
 int inspectLine(Session&, const std::string& text) {
   print(propsJson(TLineProps(text, text)));
   return kExitOk;
@@ -182,13 +221,14 @@ int inspectLine(Session&, const std::string& text) {
 void addInspectCommands(CommandSetup& setup) {
   setup.inspectKinds.push_back({"unit", inspectUnit});
   setup.inspectKinds.push_back({"routines", inspectRoutines});
+  setup.inspectKinds.push_back({"page", inspectPage});
   setup.inspectKinds.push_back({"line", inspectLine});
 
   auto kind = std::make_shared<std::string>();
   auto arg = std::make_shared<std::string>();
   auto* inspect =
       setup.app.add_subcommand("inspect", "print the model of one file or line as JSON");
-  inspect->add_option("KIND", *kind, "unit, routines, line, ...")->required();
+  inspect->add_option("KIND", *kind, "unit, routines, form, page, line")->required();
   inspect->add_option("ARG", *arg, "the file (or, for line, the text)");
   inspect->callback([&setup, kind, arg] {
     for (const InspectKind& known : setup.inspectKinds) {

@@ -70,7 +70,7 @@ struct CommandSetup {
 };
 
 void addProjectCommands(CommandSetup& setup);  // files, scan
-void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|line
+void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|page|line
 void addReportCommands(CommandSetup& setup);   // stats, report
 void addFormCommands(CommandSetup& setup);     // convert, inspect form
 void addNamingCommands(CommandSetup& setup);   // naming, rename

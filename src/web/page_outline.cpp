@@ -1,0 +1,52 @@
+#include "web/page_outline.h"
+
+#include "web/aspx_form.h"
+#include "web/html_tags.h"
+
+namespace sorvik {
+
+namespace {
+
+std::string outlineLine(int indent, std::string_view mark, int kind) {
+  return std::string(static_cast<size_t>(indent), ' ') + std::string(mark) + std::to_string(kind);
+}
+
+}  // namespace
+
+std::vector<std::string> TAspxForm::Outline(const NeedlessClosingCheck& needlessClosing) {
+  std::vector<std::string> outline;
+  int indent = 0;
+  for (PageObjectEntry& entry : Objects) {
+    TPageObject& object = *entry.Object;
+    // Runs of text are no tags; unknown tags have no place in the structure.
+    if (dynamic_cast<TAspxObjText*>(&object) || dynamic_cast<TAspxObjUnknown*>(&object)) continue;
+    if (auto* closing = dynamic_cast<TAspxObjClosing*>(&object)) {
+      if (neverClosed(closing->Kind) && closing->Kind != kTagP) {
+        if (needlessClosing) needlessClosing(*closing);
+      } else if (kindNests(closing->Kind)) {
+        outline.push_back(outlineLine(indent, "/", closing->Kind));
+        indent = std::max(indent - 2, 0);
+      }
+      continue;
+    }
+    const auto* tag = dynamic_cast<const TAspxObj*>(&object);
+    const int kind = tag ? tag->Kind : kCommentKind;  // a comment has no kind field
+    if (!kindNests(kind)) {
+      outline.push_back(outlineLine(indent, "", kind));
+    } else if (!neverClosed(kind)) {
+      indent += 2;
+      outline.push_back(outlineLine(indent, "", kind));
+      if (tag && !tag->Text.empty() && tag->Text.back() == '/') {
+        outline.push_back(outlineLine(indent, "/", kind));
+        indent = std::max(indent - 2, 0);
+      }
+    }
+  }
+  return outline;
+}
+
+void TAspxForm::BuildOutline(TProject& project, const NeedlessClosingCheck& needlessClosing) {
+  project.runData<PageOutlines>().Outlines[FilePath] = Outline(needlessClosing);
+}
+
+}  // namespace sorvik

@@ -1,0 +1,16 @@
+// The outlines of the pages a run has read, kept by the project for the source view.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "project/project.h"
+
+namespace sorvik {
+
+struct PageOutlines : RunData {
+  std::map<std::string, std::vector<std::string>> Outlines;  // by page path
+};
+
+}  // namespace sorvik

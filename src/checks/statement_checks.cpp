@@ -1,5 +1,6 @@
 #include "checks/statement_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <exception>
 #include <string>
@@ -82,8 +83,10 @@ void dropLeadingEmptyStatements(TProcedureItem& routine) {
   size_t count = 0;
   while (count < routine.LineProps.size() && routine.LineProps[count].IsEmpty) ++count;
   if (count == 0) return;
+  // Naming runs build the line records alone, without the statements' target lists.
   const auto drop = [count](auto& list) {
-    list.erase(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(count));
+    list.erase(list.begin(),
+               list.begin() + static_cast<std::ptrdiff_t>(std::min(count, list.size())));
   };
   drop(routine.LineProps);
   drop(routine.StringTargets);

@@ -114,6 +114,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "begin\r\n  i := VALUE;\r\n  result := i * 2;\r\n  TWICE := result;\r\nend;",
                    {"\"Unit1.pas\"(15):Variable referenced as \"VALUE\". It should be "
                     "\"Value\""}},
+        // A body that begins with an empty line (the checks step over it).
+        NamingCase{"EmptyLineFirst",
+                   "[NamingSuggest]\r\nVarSolution=1\r\n",
+                   "",
+                   "procedure Go;\r\nvar\r\n  Count: Integer;\r\nbegin\r\n\r\n"
+                   "  COUNT := 1;\r\nend;",
+                   {"\"Unit1.pas\"(16):Variable referenced as \"COUNT\". It should be \"count\""}},
         NamingCase{"NoVariableCheck",
                    "[NamingSuggest]\r\nVarCheck=0\r\n",
                    "",

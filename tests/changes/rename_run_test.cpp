@@ -17,6 +17,7 @@
 #include "project/open_project.h"
 #include "project/project.h"
 #include "project/scan_driver.h"
+#include "project/settings.h"
 #include "support/test_support.h"
 
 namespace sorvik {
@@ -103,6 +104,16 @@ TEST_F(RenameRunTest, NothingToApplyIsSaid) {
   const NamingChoice none;
   EXPECT_FALSE(ApplyNamingSuggestions(*project, &none));
   EXPECT_EQ(prompter.messages, Lines{"info: There are no suggestions to apply."});
+}
+
+// Without the string constants' first pass the rename still reads the forms it renames.
+TEST_F(RenameRunTest, FormsAreRenamedWithoutTheConstantsPass) {
+  context->config.writeBool("General", "CheckStringConst", false);
+  context->settings = TSettings(context->config, context->programFolder);
+  runNaming();
+  const NamingChoice all = everything();
+  ASSERT_TRUE(ApplyNamingSuggestions(*project, &all));
+  for (const char* name : kFiles) EXPECT_EQ(test::readAll(path(name)), fixed(name)) << name;
 }
 
 // A read-only unit is reported and left alone; the other files are renamed.

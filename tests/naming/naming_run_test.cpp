@@ -128,5 +128,27 @@ INSTANTIATE_TEST_SUITE_P(
                    {}}),
     [](const testing::TestParamInfo<NamingCase>& info) { return std::string(info.param.name); });
 
+// Two forms with a component on the same line: each keeps its suggestion, though the run
+// allows one result per line.
+TEST(NamingRunLines, TheSameLineInTwoFormsGivesTwoResults) {
+  test::TempFolder home;
+  for (const char* name : {"A", "B"}) {
+    home.write(std::string("app/") + name + ".dfm",
+               "object Form1: TForm1\r\n" + std::string(kButton) + "end\r\n");
+    home.write(std::string("app/") + name + ".pas", unitText(""));
+  }
+  const std::string svk =
+      home.write("app/P.svk", "[Files]\r\nFile0=" + home.path() +
+                                  "app/A.pas\r\nFile1=" + home.path() + "app/B.pas\r\n");
+  test::ScriptedPrompter prompter;
+  test::RecordingObserver observer;
+  auto context = test::makeContext(home, &prompter, &observer);
+  auto project = OpenProjectFile(*context, svk);
+  setModeFlags(*project, StartCommand::Naming);
+  Start(*project);
+  EXPECT_EQ(project->report().OutputLines, (Lines{"\"A.dfm\"(2):Replace 'Button1' to 'btnOK'",
+                                                  "\"B.dfm\"(2):Replace 'Button1' to 'btnOK2'"}));
+}
+
 }  // namespace
 }  // namespace sorvik

@@ -207,7 +207,7 @@ int inspectPage(Session&, const std::string& path) {
     objects.push_back(pageObjectJson(*entry.Object));
   print({{"file", toUtf8(page.FilePath)},
          {"objects", std::move(objects)},
-         {"outline", textList(page.Outline())}});
+         {"outline", textList(outlineTexts(page.Outline()))}});
   return kExitOk;
 }
 

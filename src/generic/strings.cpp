@@ -175,6 +175,25 @@ std::string replaceAllText(std::string_view text, std::string_view from, std::st
   return replaceFound(text, upperCase(text), upperCase(from), to);
 }
 
+size_t findText(std::string_view text, std::string_view pattern, size_t from) {
+  if (from > text.size()) return std::string_view::npos;
+  if (pattern.empty()) return from;
+  // Knuth-Morris-Pratt over the lower-cased bytes, so that a long text is read once.
+  std::vector<size_t> border(pattern.size(), 0);
+  for (size_t i = 1, k = 0; i < pattern.size(); ++i) {
+    while (k > 0 && lowerChar(pattern[i]) != lowerChar(pattern[k])) k = border[k - 1];
+    if (lowerChar(pattern[i]) == lowerChar(pattern[k])) ++k;
+    border[i] = k;
+  }
+  for (size_t i = from, k = 0; i < text.size(); ++i) {
+    const char c = lowerChar(text[i]);
+    while (k > 0 && c != lowerChar(pattern[k])) k = border[k - 1];
+    if (c == lowerChar(pattern[k])) ++k;
+    if (k == pattern.size()) return i + 1 - k;
+  }
+  return std::string_view::npos;
+}
+
 std::string thousands(int64_t n) {
   // The magnitude as unsigned, so that the most negative value has one too.
   uint64_t magnitude = n < 0 ? 0 - static_cast<uint64_t>(n) : static_cast<uint64_t>(n);

@@ -36,6 +36,9 @@ std::string join(const std::vector<std::string>& parts, std::string_view separat
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 std::string replaceAllText(std::string_view text, std::string_view from,
                            std::string_view to);  // ignoring case
+// The first occurrence of `pattern` in `text` at or after `from`, ignoring case, or npos.
+// Reads the text only up to the end of that occurrence.
+size_t findText(std::string_view text, std::string_view pattern, size_t from = 0);
 
 // 1234567 -> "1,234,567".
 std::string thousands(int64_t n);

@@ -1,12 +1,14 @@
 // What the driver needs of a run's report: the results with the output list, the
-// counters, the shared reported-line set, and the summaries it keeps in step. The
-// report layer implements the summaries (status line, category tree, uses).
+// counters, the shared reported-line set, the web links looked for, and the summaries it
+// keeps in step. The report layer implements the summaries (status line, category tree,
+// uses).
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "project/aspx_stats.h"
 #include "project/counts.h"
 #include "project/result.h"
 
@@ -38,6 +40,7 @@ class RunReport {
   std::vector<std::string> OutputLines;
   ReportedLineSet RoutineReportedLines;
   TCounts Counts;
+  TAspxStats AspxStats;
 };
 
 }  // namespace sorvik

@@ -8,6 +8,7 @@
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
 #include "source/source_model.h"
+#include "web/page_analysis.h"
 
 namespace sorvik {
 
@@ -24,6 +25,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   context->makeReport = [](TProject& project) { return std::make_unique<TProjReport>(project); };
   // Each layer attaches its analysers here, lower layers first.
   attachFormAnalysis(*context);
+  attachWebAnalysis(*context);
   attachSourceModel(*context);
   attachStatementChecks(*context);
   attachNaming(*context);

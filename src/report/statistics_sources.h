@@ -28,8 +28,8 @@ struct StatisticsSources {
   std::function<std::string(int id)> webObjectSpacedName;
 };
 
-// Fills the sources from the layers that exist: the source model's routine headers and
-// the forms' kind names.
+// Fills the sources from the layers that exist: the source model's routine headers, the
+// forms' kind names and the names of web objects.
 void attachStatisticsSources(AppContext& context);
 
 }  // namespace sorvik

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "web/outline_line.h"
 #include "web/page_objects.h"
 #include "web/style_sheet.h"
 
@@ -36,9 +37,9 @@ class TAspxForm {
   // Reads the next object and adds it; returns its text, or "" at the end of the page.
   std::string NextToken();
 
-  // The outline: for each object that shows in it, blanks of its nesting depth and its
-  // kind, a closing with "/" before the kind.
-  std::vector<std::string> Outline(const NeedlessClosingCheck& needlessClosing = {});
+  // The outline: for each object that shows in it, its nesting depth and its kind, a
+  // closing marked as such.
+  std::vector<OutlineLine> Outline(const NeedlessClosingCheck& needlessClosing = {});
   // Keeps the outline in the project, under the page's path.
   void BuildOutline(TProject& project, const NeedlessClosingCheck& needlessClosing = {});
 

@@ -5,16 +5,20 @@
 
 namespace sorvik {
 
-namespace {
-
-std::string outlineLine(int indent, std::string_view mark, int kind) {
-  return std::string(static_cast<size_t>(indent), ' ') + std::string(mark) + std::to_string(kind);
+std::string OutlineLine::text() const {
+  return std::string(static_cast<size_t>(indent), ' ') + (closing ? "/" : "") +
+         std::to_string(kind);
 }
 
-}  // namespace
+std::vector<std::string> outlineTexts(const std::vector<OutlineLine>& outline) {
+  std::vector<std::string> texts;
+  texts.reserve(outline.size());
+  for (const OutlineLine& line : outline) texts.push_back(line.text());
+  return texts;
+}
 
-std::vector<std::string> TAspxForm::Outline(const NeedlessClosingCheck& needlessClosing) {
-  std::vector<std::string> outline;
+std::vector<OutlineLine> TAspxForm::Outline(const NeedlessClosingCheck& needlessClosing) {
+  std::vector<OutlineLine> outline;
   int indent = 0;
   for (PageObjectEntry& entry : Objects) {
     TPageObject& object = *entry.Object;
@@ -24,7 +28,7 @@ std::vector<std::string> TAspxForm::Outline(const NeedlessClosingCheck& needless
       if (neverClosed(closing->Kind) && closing->Kind != kTagP) {
         if (needlessClosing) needlessClosing(*closing);
       } else if (kindNests(closing->Kind)) {
-        outline.push_back(outlineLine(indent, "/", closing->Kind));
+        outline.push_back({indent, true, closing->Kind});
         indent = std::max(indent - 2, 0);
       }
       continue;
@@ -32,12 +36,12 @@ std::vector<std::string> TAspxForm::Outline(const NeedlessClosingCheck& needless
     const auto* tag = dynamic_cast<const TAspxObj*>(&object);
     const int kind = tag ? tag->Kind : kCommentKind;  // a comment has no kind field
     if (!kindNests(kind)) {
-      outline.push_back(outlineLine(indent, "", kind));
+      outline.push_back({indent, false, kind});
     } else if (!neverClosed(kind)) {
       indent += 2;
-      outline.push_back(outlineLine(indent, "", kind));
+      outline.push_back({indent, false, kind});
       if (tag && !tag->Text.empty() && tag->Text.back() == '/') {
-        outline.push_back(outlineLine(indent, "/", kind));
+        outline.push_back({indent, true, kind});
         indent = std::max(indent - 2, 0);
       }
     }

@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "project/project.h"
+#include "web/outline_line.h"
 
 namespace sorvik {
 
 struct PageOutlines : RunData {
-  std::map<std::string, std::vector<std::string>> Outlines;  // by page path
+  std::map<std::string, std::vector<OutlineLine>> Outlines;  // by page path
 };
 
 }  // namespace sorvik

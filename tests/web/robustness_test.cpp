@@ -9,12 +9,7 @@
 namespace sorvik {
 namespace {
 
-std::string repeat(std::string_view piece, size_t times) {
-  std::string text;
-  text.reserve(piece.size() * times);
-  for (size_t i = 0; i < times; ++i) text += piece;
-  return text;
-}
+using test::repeat;
 
 std::string allBytes() {
   std::string bytes;

@@ -9,48 +9,18 @@
 // the words loaded, the load's wall and processor time and the memory it took (resident
 // size after the load less before it), then the lookups and suggestion requests per second
 // of processor time.
-#include <chrono>
+#include <algorithm>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench_clock.h"
 #include "generic/compressed_list.h"
 #include "generic/strings.h"
 #include "spelling/spell_check.h"
 
-namespace {
-
-// Wall and processor seconds since construction.
-class Stopwatch {
- public:
-  double wall() const {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - wall_).count();
-  }
-  double processor() const { return static_cast<double>(std::clock() - cpu_) / CLOCKS_PER_SEC; }
-
- private:
-  std::chrono::steady_clock::time_point wall_ = std::chrono::steady_clock::now();
-  std::clock_t cpu_ = std::clock();
-};
-
-// The resident size of this process in kilobytes, from /proc/self/status.
-long residentKilobytes() {
-  std::ifstream status("/proc/self/status");
-  std::string key;
-  long value = 0;
-  while (status >> key) {
-    if (key == "VmRSS:") {
-      status >> value;
-      return value;
-    }
-    status.ignore(1 << 12, '\n');
-  }
-  return 0;
-}
-
-}  // namespace
+using sorvik::bench::residentKilobytes;
+using sorvik::bench::Stopwatch;
 
 int main(int argc, char** argv) {
   if (argc < 2) {

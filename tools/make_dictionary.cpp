@@ -4,13 +4,13 @@
 //   make_dictionary WORDLIST OUTPUT
 //
 // The words are turned into Windows-1252 and lower-cased, as the engine looks words up,
-// then sorted and written once each as a compressed list. Left out are:
-// - words with an apostrophe ("aaron's", "isn't"): the engine keeps apostrophes, but the
-//   text splitter ends a word at one, so such an entry could never be looked up;
-// - words with a letter that Windows-1252 cannot hold.
+// then sorted and written once each as a compressed list. The text splitter ends a word at
+// an apostrophe, so an entry with one could never be looked up whole; it gives the pieces
+// the splitter makes of it instead ("isn't" gives "isn" and "t", "you'll" "you" and "ll"),
+// so that the contractions of a text are accepted as they are split. Words with a letter
+// that Windows-1252 cannot hold are left out.
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,11 +21,15 @@
 
 namespace {
 
-std::optional<std::string> dictionaryWord(const std::string& line) {
-  if (line.empty() || line.find('\'') != std::string::npos) return std::nullopt;
-  const std::string word = sorvik::utf8ToWindows1252(line);
-  if (sorvik::windows1252ToUtf8(word) != line) return std::nullopt;
-  return sorvik::lowerCase(word);
+// The entry's words: its pieces between apostrophes, lower-cased Windows-1252; none when it
+// holds a letter Windows-1252 cannot hold.
+std::vector<std::string> dictionaryWords(const std::string& line) {
+  const std::string text = sorvik::utf8ToWindows1252(line);
+  if (sorvik::windows1252ToUtf8(text) != line) return {};
+  std::vector<std::string> words;
+  for (const std::string& piece : sorvik::split(text, '\''))
+    if (!piece.empty()) words.push_back(sorvik::lowerCase(piece));
+  return words;
 }
 
 }  // namespace
@@ -42,7 +46,7 @@ int main(int argc, char** argv) {
   }
   std::vector<std::string> words;
   for (const std::string& line : *lines) {
-    if (std::optional<std::string> word = dictionaryWord(line)) words.push_back(std::move(*word));
+    for (std::string& word : dictionaryWords(line)) words.push_back(std::move(word));
   }
   std::sort(words.begin(), words.end());
   words.erase(std::unique(words.begin(), words.end()), words.end());

@@ -29,6 +29,7 @@ int runCommandLine(int argc, char** argv) {
   addReportCommands(setup);
   addFormCommands(setup);
   addNamingCommands(setup);
+  addSpellCommands(setup);
 
   try {
     app.parse(argc, argv);

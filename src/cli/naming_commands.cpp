@@ -1,8 +1,5 @@
 // naming and rename.
-#include <iostream>
-
 #include "changes/apply_naming_suggestions.h"
-#include "cli/sarif_output.h"
 #include "cli/session.h"
 #include "naming/naming_lists.h"
 #include "project/project.h"
@@ -11,17 +8,6 @@
 namespace sorvik {
 
 namespace {
-
-void writeRun(Session& session, const std::string& command, const TProject& project) {
-  if (session.format() == OutputFormat::Text) {
-    writeOutputList(std::cout, project);
-    writeRunSummary(std::cerr, project);
-  } else if (session.format() == OutputFormat::Sarif) {
-    writeSarifRun(std::cout, project);
-  } else {
-    writeJsonRun(std::cout, command, project);
-  }
-}
 
 int runNaming(const GlobalOptions& options, const std::string& path, bool rename) {
   Session session(options, rename);
@@ -39,7 +25,7 @@ int runNaming(const GlobalOptions& options, const std::string& path, bool rename
                            std::vector<bool>(lists.variables().size(), true)};
     if (!ApplyNamingSuggestions(*project, &all) && session.refused()) return kExitRefused;
   }
-  writeRun(session, rename ? "rename" : "naming", *project);
+  session.writeRun(rename ? "rename" : "naming", *project);
   return session.exitStatus(*project);
 }
 

@@ -80,7 +80,15 @@ void writeRunSummary(std::ostream& err, const TProject& project) {
   for (const auto& line : project.Errors) err << "error: " << line << '\n';
 }
 
-void writeJsonRun(std::ostream& out, const std::string& command, const TProject& project) {
+void writeRows(std::ostream& out, const ResultRows& rows) {
+  for (const auto& row : rows) {
+    for (size_t i = 0; i < row.size(); ++i) out << (i > 0 ? "\t" : "") << row[i];
+    out << '\n';
+  }
+}
+
+void writeJsonRun(std::ostream& out, const std::string& command, const TProject& project,
+                  const ResultRows& rows) {
   const RunReport& report = *project.Report;
   json results = json::array();
   for (const auto& result : report.Results) results.push_back(resultJson(project, report, *result));
@@ -93,12 +101,14 @@ void writeJsonRun(std::ostream& out, const std::string& command, const TProject&
   for (const auto& [kind, list] : lists)
     for (const auto& path : *list) files.push_back({{"kind", kind}, {"path", text(path)}});
 
+  json rowsJson = json::array();
+  for (const auto& row : rows) rowsJson.push_back(textList(row));
   json document = {{"command", command},
                    {"project", text(project.ProjectPath)},
                    {"status", text(report.statusText())},
                    {"files", files},
                    {"results", results},
-                   {"rows", json::array()},
+                   {"rows", rowsJson},
                    {"tree", tree},
                    {"errors", textList(project.Errors)},
                    {"unrecognised", textList(project.UnrecognisedObjects)},

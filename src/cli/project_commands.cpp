@@ -31,14 +31,7 @@ int runScan(const GlobalOptions& options, const std::string& path) {
   if (!project) return kExitUsage;
   setModeFlags(*project, StartCommand::Scan);
   Start(*project);
-  if (session.format() == OutputFormat::Text) {
-    writeOutputList(std::cout, *project);
-    writeRunSummary(std::cerr, *project);
-  } else if (session.format() == OutputFormat::Sarif) {
-    writeSarifRun(std::cout, *project);
-  } else {
-    writeJsonRun(std::cout, "scan", *project);
-  }
+  session.writeRun("scan", *project);
   return session.exitStatus(*project);
 }
 

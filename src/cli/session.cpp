@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/sarif_output.h"
 #include "project/open_project.h"
 #include "project/program_folder.h"
 #include "project/project.h"
@@ -38,6 +39,25 @@ OutputFormat Session::format() const {
   if (options_.format == "json") return OutputFormat::Json;
   if (options_.format == "sarif") return OutputFormat::Sarif;
   return OutputFormat::Text;
+}
+
+void Session::writeRun(const std::string& command, const TProject& project,
+                       const ResultRows* rows) const {
+  switch (format()) {
+    case OutputFormat::Text:
+      if (rows)
+        writeRows(std::cout, *rows);
+      else
+        writeOutputList(std::cout, project);
+      writeRunSummary(std::cerr, project);
+      return;
+    case OutputFormat::Sarif:
+      writeSarifRun(std::cout, project);
+      return;
+    case OutputFormat::Json:
+      writeJsonRun(std::cout, command, project, rows ? *rows : ResultRows());
+      return;
+  }
 }
 
 int Session::exitStatus(const TProject& project) const {

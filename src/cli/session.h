@@ -43,6 +43,10 @@ class Session {
 
   AppContext& context() { return *context_; }
   OutputFormat format() const;
+  // Writes a run in the chosen format: in text, the results list's rows when given, else
+  // the output list, on stdout and the summary on stderr; else one JSON or SARIF document.
+  void writeRun(const std::string& command, const TProject& project,
+                const ResultRows* rows = nullptr) const;
   int exitStatus(const TProject& project) const;
   // A question was answered No.
   bool refused() const { return prompter_.refused(); }
@@ -74,5 +78,6 @@ void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|page|lin
 void addReportCommands(CommandSetup& setup);   // stats, report
 void addFormCommands(CommandSetup& setup);     // convert, inspect form
 void addNamingCommands(CommandSetup& setup);   // naming, rename
+void addSpellCommands(CommandSetup& setup);    // spell
 
 }  // namespace sorvik

@@ -8,6 +8,7 @@
 #include "formanalysis/component_kinds.h"
 #include "formanalysis/executable_reader.h"
 #include "formanalysis/form_file_reader.h"
+#include "formanalysis/form_spelling.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "project/form_facts.h"
@@ -25,6 +26,11 @@ struct FormRunData : RunData {
   // The project's form files by their upper-cased resolved path.
   std::optional<std::unordered_map<std::string, std::string>> formFiles;
 };
+
+void spellForm(TProject& project, const TFormCode& form) {
+  const auto& spell = project.context().service<FormSpeller>().spellForm;
+  if (spell) spell(project, form);
+}
 
 FormRunData& runData(TProject& project) {
   return project.runData<FormRunData>();
@@ -90,6 +96,7 @@ void attachFormAnalysis(AppContext& context) {
   context.hooks.analyseCompanionForm = keepCompanionForm;
   context.hooks.analyseForm = analyseForm;
   context.hooks.buildCrossUnitCollections = buildCrossUnitCollections;
+  context.hooks.scanExecutable = ScanExecutable;
 }
 
 std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string& path,
@@ -111,7 +118,8 @@ std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string&
     project.addError("Error analysing file : " + project.CurrentFile);
     return nullptr;
   }
-  // Spelling and the search take the form in their own modes; the naming runs only name.
+  if (project.SpellMode) spellForm(project, *form);
+  // The search takes the form in its own mode; the naming runs only name.
   if (runChecks && !project.SpellMode && !project.SearchMode && !project.NamingMode &&
       !project.RenameMode) {
     form->RunFormHints();
@@ -163,8 +171,8 @@ void ScanExecutable(TProject& project) {
     form.FilePath = resource.Name;
     form.Project = &project;
     project.CurrentFile = resource.Name;
-    // The speller reads the texts of the objects.
     form.ReadObjects(true);
+    spellForm(project, form);
     project.report().Step();
   }
 }

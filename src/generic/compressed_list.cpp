@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <new>
 #include <optional>
 
@@ -46,10 +47,14 @@ std::optional<std::string> inflateAll(std::string_view bytes) {
 
 }  // namespace
 
-std::vector<std::string> decodeCompressedList(std::string_view bytes) {
+std::optional<std::vector<std::string>> tryDecodeCompressedList(std::string_view bytes) {
   std::optional<std::string> text = inflateAll(bytes);
-  if (!text) return {};
+  if (!text) return std::nullopt;
   return splitText(*text).lines;
+}
+
+std::vector<std::string> decodeCompressedList(std::string_view bytes) {
+  return tryDecodeCompressedList(bytes).value_or(std::vector<std::string>());
 }
 
 std::string encodeCompressedList(const std::vector<std::string>& lines) {
@@ -74,9 +79,21 @@ std::string encodeCompressedList(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> LoadCompressedList(const std::string& path) {
+  return ReadCompressedListFile(path).lines;
+}
+
+CompressedListFile ReadCompressedListFile(const std::string& path) {
+  CompressedListFile file;
+  std::error_code error;
+  if (!std::filesystem::exists(path, error)) return file;
+  file.state = CompressedListFile::State::Damaged;
   std::optional<std::string> bytes = readFileBytes(path);
-  if (!bytes) return {};
-  return decodeCompressedList(*bytes);
+  if (!bytes) return file;
+  std::optional<std::vector<std::string>> lines = tryDecodeCompressedList(*bytes);
+  if (!lines) return file;
+  file.lines = std::move(*lines);
+  file.state = CompressedListFile::State::Read;
+  return file;
 }
 
 bool SaveCompressedList(const std::vector<std::string>& lines, const std::string& path) {

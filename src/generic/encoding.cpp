@@ -55,15 +55,14 @@ size_t decodeUtf8(std::string_view text, size_t i, uint32_t& code) {
   return length;
 }
 
-// The Windows-1252 byte of a code point, or "?".
-char windows1252Byte(uint32_t code) {
+}  // namespace
+
+std::optional<char> windows1252Char(char32_t code) {
   if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
   for (uint32_t i = 0; i < 32; ++i)
     if (kHighControls[i] == code) return static_cast<char>(0x80 + i);
-  return '?';
+  return std::nullopt;
 }
-
-}  // namespace
 
 bool isValidUtf8(std::string_view text) {
   uint32_t code = 0;
@@ -119,7 +118,7 @@ std::u32string utf8CodePoints(std::string_view text) {
 std::string codePointsToWindows1252(std::u32string_view codes) {
   std::string out;
   out.reserve(codes.size());
-  for (char32_t code : codes) out += windows1252Byte(code);
+  for (char32_t code : codes) out += windows1252Char(code).value_or('?');
   return out;
 }
 

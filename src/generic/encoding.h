@@ -2,6 +2,7 @@
 // must be UTF-8, and for the editor of the windows, which holds UTF-8.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,8 @@ std::string windows1252ToUtf8(std::string_view text);
 std::string utf8ToWindows1252(std::string_view text);
 // The code points of UTF-8 text; a byte that is not valid UTF-8 is read as Windows-1252.
 std::u32string utf8CodePoints(std::string_view text);
+// The Windows-1252 byte of a code point; none when Windows-1252 cannot hold it.
+std::optional<char> windows1252Char(char32_t code);
 // Code points as Windows-1252 bytes; one that Windows-1252 cannot hold becomes "?".
 std::string codePointsToWindows1252(std::u32string_view codes);
 

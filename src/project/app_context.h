@@ -40,6 +40,8 @@ struct ScanHooks {
   // Reads and analyses one form file (`countObjects`: pass 1 counts its objects).
   std::function<void(TProject&, const std::string& path, bool runChecks, bool countObjects)>
       analyseForm;
+  // In a run on an executable: spells the forms of the executable loaded last.
+  std::function<void(TProject&)> scanExecutable;
   // Reads and analyses one web page.
   std::function<void(TProject&, const std::string& path)> analysePage;
   // Empties the naming suggestion lists of a previous naming run.

@@ -65,9 +65,11 @@ void setModeFlags(TProject& project, StartCommand command) {
       project.RewriteMode = false;
       break;
     case StartCommand::SpellCheck:
+    case StartCommand::SpellCheckExe:
       project.SpellMode = true;
+      project.ExeMode = command == StartCommand::SpellCheckExe;
       project.NamingMode = project.RenameMode = project.OverviewMode = false;
-      project.ExeMode = project.SearchMode = project.RewriteMode = false;
+      project.SearchMode = project.RewriteMode = false;
       break;
     case StartCommand::Naming:
       project.NamingMode = project.VarCaseMode = true;
@@ -95,7 +97,11 @@ void Start(TProject& project) {
 
   const auto began = std::chrono::steady_clock::now();
   try {
-    ScanProject(project);
+    const auto& scanExecutable = project.context().hooks.scanExecutable;
+    if (!project.ExeMode)
+      ScanProject(project);
+    else if (scanExecutable)
+      scanExecutable(project);
   } catch (const std::exception& failure) {
     project.addError(std::string("Error scanning project : ") + failure.what());
     project.addError("  Error occurred with file : " + project.CurrentFile);

@@ -8,7 +8,7 @@ namespace sorvik {
 
 class TProject;
 
-enum class StartCommand { Scan, Overview, Search, SpellCheck, Naming, Rename };
+enum class StartCommand { Scan, Overview, Search, SpellCheck, SpellCheckExe, Naming, Rename };
 
 // Sets the mode flags of `command` on the project.
 void setModeFlags(TProject& project, StartCommand command);

@@ -8,6 +8,7 @@
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
 #include "source/source_model.h"
+#include "spelling/spelling_hooks.h"
 #include "web/page_analysis.h"
 
 namespace sorvik {
@@ -28,6 +29,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachWebAnalysis(*context);
   attachSourceModel(*context);
   attachStatementChecks(*context);
+  attachSpelling(*context);
   attachNaming(*context);
   attachFileChanges(*context);
   attachStatisticsSources(*context);

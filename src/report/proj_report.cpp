@@ -5,6 +5,7 @@
 #include "generic/strings.h"
 #include "project/project.h"
 #include "project/result_kinds.h"
+#include "spelling/spell_run.h"
 
 namespace sorvik {
 
@@ -68,6 +69,10 @@ void TProjReport::CountResult(int kind, bool isWarning) {
 }
 
 std::string TProjReport::statusText() const {
+  if (project_.SpellMode) {
+    const TSpell* spell = currentSpell(project_);
+    return spell ? spell->statusText() : "";
+  }
   if (project_.NamingMode) return CountText(Counts.NamingTotal, "Suggestion");
   if (project_.RenameMode) return CountText(Counts.NamingTotal, "Applied Suggestion");
   std::string text =

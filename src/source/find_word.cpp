@@ -23,8 +23,13 @@ bool matchesAt(std::string_view text, size_t at, std::string_view word, bool cas
 
 }  // namespace
 
-int FindWord(std::string_view word, std::string_view text, bool caseSensitive, bool inStrings,
-             int start) {
+WordSearch::WordSearch(std::string_view word, std::string_view text, bool caseSensitive,
+                       bool inStrings)
+    : word_(word), text_(text), caseSensitive_(caseSensitive), inStrings_(inStrings) {}
+
+int WordSearch::next(int start) {
+  const std::string_view word = word_, text = text_;
+  const bool caseSensitive = caseSensitive_;
   if (text.empty() || word.empty() || text.size() < word.size()) return 0;
   if (static_cast<long>(text.size()) < static_cast<long>(start) + long(word.size()) - 1) return 0;
   if (text.size() == word.size() && matchesAt(text, 0, word, caseSensitive)) return 1;
@@ -39,8 +44,6 @@ int FindWord(std::string_view word, std::string_view text, bool caseSensitive, b
 
   const size_t first = start < 1 ? 0 : static_cast<size_t>(start - 1);
   const size_t last = text.size() - word.size();
-  bool inLiteral = false;
-  size_t scanned = 0;  // the literal state is known for the characters before this one
   for (size_t at = first; at <= last; ++at) {
     if (caseSensitive) {
       at = text.find(word, at);
@@ -48,18 +51,23 @@ int FindWord(std::string_view word, std::string_view text, bool caseSensitive, b
     } else if (!matchesAt(text, at, word, false)) {
       continue;
     }
-    if (!inStrings) {
+    if (!inStrings_) {
       // The quote that opens a literal is outside it; the one that closes it inside.
-      for (; scanned < at; ++scanned) {
-        if (text[scanned] == '\'') inLiteral = !inLiteral;
+      for (; scanned_ < at; ++scanned_) {
+        if (text[scanned_] == '\'') inLiteral_ = !inLiteral_;
       }
-      if (inLiteral) continue;
+      if (inLiteral_) continue;
     }
     if (firstIsWordEnd && at > 0 && isIdentChar(text[at - 1])) continue;
     if (followedByName(at)) continue;
     return static_cast<int>(at) + 1;
   }
   return 0;
+}
+
+int FindWord(std::string_view word, std::string_view text, bool caseSensitive, bool inStrings,
+             int start) {
+  return WordSearch(word, text, caseSensitive, inStrings).next(start);
 }
 
 }  // namespace sorvik

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include "generic/lines_holding.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "project/project.h"
@@ -231,32 +232,46 @@ void TGlobalVars::parseConstants() {
   }
 }
 
-int TGlobalVars::constantLine(const LineForms& owner, size_t i) const {
-  const std::string& value = Constants.Values[i];
+std::vector<int> TGlobalVars::constantLines(const LineForms& owner,
+                                            const std::vector<size_t>& constants) const {
   const std::vector<std::string>& text = owner.CompactUpperLines;
-  const size_t k = declarationIndex_[i];
-  if (k < DeclLineNumbers.size()) {
-    const size_t line = static_cast<size_t>(DeclLineNumbers[k]) - 1;
-    if (line < text.size() && text[line].find(value) != std::string::npos)
-      return static_cast<int>(line);
+  std::vector<int> lines(constants.size(), -1);
+  std::vector<size_t> searched;  // the entries of `lines` whose declaration line fails
+  std::vector<std::string_view> values;
+  for (size_t n = 0; n < constants.size(); ++n) {
+    const std::string& value = Constants.Values[constants[n]];
+    const size_t k = declarationIndex_[constants[n]];
+    if (k < DeclLineNumbers.size()) {
+      const size_t line = static_cast<size_t>(DeclLineNumbers[k]) - 1;
+      if (line < text.size() && text[line].find(value) != std::string::npos) {
+        lines[n] = static_cast<int>(line);
+        continue;
+      }
+    }
+    if (value.empty()) continue;
+    searched.push_back(n);
+    values.push_back(value);
   }
-  int found = -1;
-  for (size_t n = 0; n < text.size(); ++n) {
-    if (text[n].find(value) == std::string::npos) continue;
-    if (found >= 0) return -1;
-    found = static_cast<int>(n);
-  }
-  return found;
+  const std::vector<LinesHolding> holding = findLinesHolding(values, text, 2);
+  for (size_t s = 0; s < searched.size(); ++s)
+    if (holding[s].count == 1) lines[searched[s]] = holding[s].firstLine;
+  return lines;
 }
 
 void collectUnitGlobals(TProject& project, const TCodeUnitHeader& header) {
   TGlobalVars globals(header, header.ImplLine, true);
   const auto& spell = project.context().service<RoutineAnalysers>().spellConstant;
   if (project.SpellMode && spell) {
+    std::vector<size_t> strings;
     for (size_t i = 0; i < globals.Constants.Values.size(); ++i) {
       const std::string& value = globals.Constants.Values[i];
-      if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'')
-        spell(project, value, globals.constantLine(header, i));
+      if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'') strings.push_back(i);
+    }
+    const std::vector<int> lines = globals.constantLines(header, strings);
+    for (size_t n = 0; n < strings.size(); ++n) {
+      const int line = lines[n];
+      spell(project, globals.Constants.Values[strings[n]],
+            line < 0 ? -1 : header.LineMap[static_cast<size_t>(line)]);
     }
   }
   sourceRunData(project).GlobalsByUnit.insert_or_assign(upperCase(header.FilePath),

@@ -30,8 +30,12 @@ class TGlobalVars {
   std::vector<int> DeclLineNumbers;    // each one's processed line index + 1
   ConstantList Constants;              // in declaration order
 
-  // The processed line of constant i's declaration (for its spelling result), or -1.
-  int constantLine(const LineForms& owner, size_t i) const;
+  // The processed line of the declaration of each of the constants (by index), for their
+  // spelling results: the declaration's own line when it holds the value, else the one line
+  // of the owner that does; -1 when none or several do. The owner's lines are read once
+  // for all of them.
+  std::vector<int> constantLines(const LineForms& owner,
+                                 const std::vector<size_t>& constants) const;
 
  private:
   void collectInterface(const LineForms& owner, int implLine);

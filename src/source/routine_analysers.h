@@ -24,8 +24,8 @@ struct RoutineAnalysers {
   // The class-declaration check, run once per unit variant with its first routine (outside
   // spelling and search runs).
   std::function<void(TProject&, TCodeUnit&, TProcedureItem&)> classCheck;
-  // Spells a string constant of a unit in a spelling run (its value with the quotes and its
-  // processed line, or -1).
+  // Spells a string constant of a unit in a spelling run (its value with the quotes and the
+  // 0-based file line of its declaration, or -1).
   std::function<void(TProject&, const std::string& value, int line)> spellConstant;
 };
 

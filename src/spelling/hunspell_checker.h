@@ -1,6 +1,7 @@
 // The word checker backed by Hunspell and one of the system's Hunspell dictionaries.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,5 +17,11 @@ inline constexpr const char* kHunspellWords = "/usr/share/hunspell/en_US.dic";
 // read, so that the caller falls back on the dictionary engine.
 std::unique_ptr<WordChecker> openHunspellChecker(const std::string& affixPath = kHunspellAffix,
                                                  const std::string& wordsPath = kHunspellWords);
+
+// The checker that [SpellProps] UseWord selects in place of the dictionary engine:
+// Hunspell, unless a test or a benchmark puts another in. None when it is not available.
+struct UseWordChecker {
+  std::function<std::unique_ptr<WordChecker>()> open = [] { return openHunspellChecker(); };
+};
 
 }  // namespace sorvik

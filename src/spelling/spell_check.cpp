@@ -98,14 +98,16 @@ std::string adaptCase(std::string proposal, std::string_view asked) {
 TSpellCheck::TSpellCheck(std::string programFolder)
     : userDictionary_((std::filesystem::path(std::move(programFolder)) / "user.dic").string()) {}
 
-void TSpellCheck::LoadDictionary(const std::string& fileName) {
-  std::error_code error;
-  const bool dictionaryExists = std::filesystem::exists(fileName, error);
-  words_ = LoadCompressedList(fileName);
-  if (UseUserDictionary && dictionaryExists) {
-    std::vector<std::string> userWords = LoadCompressedList(userDictionary_);
-    words_.insert(words_.end(), std::make_move_iterator(userWords.begin()),
-                  std::make_move_iterator(userWords.end()));
+std::vector<std::string> TSpellCheck::LoadDictionary(const std::string& fileName) {
+  std::vector<std::string> unreadable;
+  CompressedListFile dictionary = ReadCompressedListFile(fileName);
+  if (dictionary.state == CompressedListFile::State::Damaged) unreadable.push_back(fileName);
+  words_ = std::move(dictionary.lines);
+  if (UseUserDictionary && dictionary.state != CompressedListFile::State::Missing) {
+    CompressedListFile user = ReadCompressedListFile(userDictionary_);
+    if (user.state == CompressedListFile::State::Damaged) unreadable.push_back(userDictionary_);
+    words_.insert(words_.end(), std::make_move_iterator(user.lines.begin()),
+                  std::make_move_iterator(user.lines.end()));
   }
   std::erase(words_, std::string());
   std::sort(words_.begin(), words_.end());
@@ -115,6 +117,7 @@ void TSpellCheck::LoadDictionary(const std::string& fileName) {
   for (const std::string& word : words_) longestWord_ = std::max(longestWord_, word.size());
   buildIndex();
   loaded_ = true;
+  return unreadable;
 }
 
 void TSpellCheck::buildIndex() {

@@ -30,9 +30,10 @@ class TSpellCheck {
   bool UseUserDictionary = true;
 
   // Loads the dictionary file (a compressed list of lower-case words) and, when it exists
-  // and UseUserDictionary is set, user.dic. A missing or damaged file leaves its words out
-  // without a message. Empty lines are skipped, and a word listed twice is kept once.
-  void LoadDictionary(const std::string& fileName);
+  // and UseUserDictionary is set, user.dic. A missing or damaged file leaves its words out.
+  // Empty lines are skipped, and a word listed twice is kept once. Returns the files that
+  // are there but could not be read, so that the owner can say that their words are lost.
+  std::vector<std::string> LoadDictionary(const std::string& fileName);
 
   // True when the word is accepted: an empty word, a word with a digit, a file name with a
   // three-letter extension ("readme.txt"), a word of nothing but characters up to "-", or

@@ -1,5 +1,5 @@
 // A checker of single words that a spelling run can use in place of the dictionary
-// engine, as it once used a word processor's spell checker.
+// engine.
 #pragma once
 
 #include <string>

@@ -9,7 +9,11 @@
 #include "formanalysis/binary_form_reader.h"
 #include "formanalysis/executable_reader.h"
 #include "formanalysis/form_analysis.h"
+#include "generic/compressed_list.h"
+#include "generic/strings.h"
 #include "project/project.h"
+#include "project/scan_driver.h"
+#include "spelling/spell_run.h"
 
 namespace sorvik {
 namespace {
@@ -270,6 +274,29 @@ TEST(ExecutableScanTest, EveryFormResourceIsReadUnderItsName) {
             std::vector<std::string>{
                 "Form object not recognised : Gadget (for example : Form1.Gadget1)"});
   EXPECT_TRUE(project.report().Results.empty());
+}
+
+// "Spell check .exe": the forms of the executable are spelled under their resource names.
+TEST(ExecutableScanTest, SpellsTheFormsUnderTheirResourceNames) {
+  test::TempFolder home, folder;
+  SaveCompressedList({"one", "the", "window"}, home.path() + "english.dic");
+  test::ScriptedPrompter prompter;
+  test::RecordingObserver observer;
+  auto context = test::makeContext(home, &prompter, &observer);
+  const std::string misspelled =
+      test::formStream(shortString("Caption") + "\x06" + shortString("Teh windw"));
+  const std::string path = folder.write(
+      "app.exe", buildExecutable({{"TFORM1", misspelled}, {"TFORM2", kForm2}}, false).bytes);
+  LoadExecutableForms(*context, path);
+  TProject project(*context, path);
+  setModeFlags(project, StartCommand::SpellCheckExe);
+  SetupSpell(project);
+  Start(project);
+  std::vector<std::string> rows;
+  for (const auto& row : currentSpell(project)->rows()) rows.push_back(join(row, "|"));
+  EXPECT_EQ(rows, (std::vector<std::string>{"Teh|Form|TFORM1|2", "windw|Form|TFORM1|2",
+                                            "Two|Form|TFORM2|2"}));
+  EXPECT_EQ(currentSpell(project)->FormsFound, 2);
 }
 
 }  // namespace

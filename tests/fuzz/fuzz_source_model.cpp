@@ -1,36 +1,21 @@
 // Any text as a unit through the loader, the conditional variants and the routine builder:
 // no crash, no hang, and the unit's parallel lists stay parallel.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
 
+#include "fuzz_context.h"
 #include "generic/text_file.h"
 #include "project/project.h"
-#include "report/library_setup.h"
 #include "source/ifdef_handler.h"
 #include "source/routine_walk.h"
 
 namespace {
 
-struct Harness {
-  std::string folder;
-  std::unique_ptr<sorvik::AppContext> context;
-};
-
-Harness& harness() {
-  static Harness h = [] {
-    const auto folder = std::filesystem::temp_directory_path() /
-                        ("sorvik-fuzz-source-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    Harness made{folder.string() + "/", nullptr};
-    made.context = sorvik::makeAppContext(made.folder);
-    return made;
-  }();
+sorvik::fuzz::FuzzContext& harness() {
+  static sorvik::fuzz::FuzzContext h = sorvik::fuzz::makeFuzzContext("source");
   return h;
 }
 
@@ -44,7 +29,7 @@ void checkParallel(const sorvik::TCodeUnit& unit) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  Harness& h = harness();
+  sorvik::fuzz::FuzzContext& h = harness();
   const std::string path = h.folder + "Fuzz.pas";
   if (!sorvik::writeFileBytes(path, std::string_view(reinterpret_cast<const char*>(data), size)))
     return 0;

@@ -64,7 +64,19 @@ TEST(GlobalVarsTest, InterfaceTypeBlocksAndUsesContributeNothing) {
   const TGlobalVars globals(lines, 11, true);
   EXPECT_EQ(globals.Constants.Names, (Lines{"A", "MSG"}));
   EXPECT_EQ(globals.Constants.Values, (Lines{"1", "'Hello'"}));
-  EXPECT_EQ(globals.constantLine(lines, 1), 9);
+  EXPECT_EQ(globals.constantLines(lines, {1}), std::vector<int>{9});
+}
+
+// A constant whose declaration line (by its place among the declarations) does not hold
+// its value is found on the one line that does; on none or several it has no line.
+TEST(GlobalVarsTest, AConstantIsFoundOnTheOneLineThatHoldsIt) {
+  LineForms lines;
+  for (const char* text : {"unit U;", "interface", "const A = 'x'; B = 'y';", "  C = 'z';",
+                           "  D = 'x';", "  E = 'w' + 'v';", "implementation", "end."})
+    lines.append(text, 0);
+  const TGlobalVars globals(lines, 6, true);
+  EXPECT_EQ(globals.Constants.Names, (Lines{"A", "B", "C", "D", "E"}));
+  EXPECT_EQ(globals.constantLines(lines, {0, 1, 2, 3, 4}), (std::vector<int>{2, 2, 3, -1, -1}));
 }
 
 const Lines kShared = {"unit Shared;",   "interface",         "const Limit = 100;",

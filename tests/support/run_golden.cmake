@@ -5,7 +5,9 @@
 # there. stdout must equal expected.txt (with the work folder written as @DIR@ and the
 # root as @ROOT@); when present, expected-status holds the exit status and
 # expected-stderr.txt the exact stderr; each <file>.fixed.expected holds the bytes that the
-# work folder's <file> must have after the command.
+# work folder's <file> must have after the command. A case's home/ folder is copied into the
+# program folder before the run (so that nothing shipped is seeded in its place), each
+# home/<name>.words, one word a line, made into the dictionary <name>.dic there.
 get_filename_component(root ${FIXTURES}/../.. ABSOLUTE)
 file(GLOB cases LIST_DIRECTORIES true ${FIXTURES}/*)
 set(failed 0)
@@ -17,6 +19,19 @@ foreach(case IN LISTS cases)
   set(dir ${WORK}/${name})
   file(REMOVE_RECURSE ${dir} ${dir}-home)
   file(COPY ${case}/ DESTINATION ${dir})
+  if(IS_DIRECTORY ${case}/home)
+    file(COPY ${case}/home/ DESTINATION ${dir}-home)
+    file(GLOB word_lists ${dir}-home/*.words)
+    foreach(word_list IN LISTS word_lists)
+      string(REGEX REPLACE "\\.words$" ".dic" dictionary "${word_list}")
+      execute_process(COMMAND ${MAKE_DICTIONARY} ${word_list} ${dictionary}
+                      RESULT_VARIABLE made)
+      if(made)
+        message(FATAL_ERROR "${name}: ${word_list} could not be made into a dictionary")
+      endif()
+      file(REMOVE ${word_list})
+    endforeach()
+  endif()
   file(STRINGS ${case}/args lines)
   set(args)
   foreach(line IN LISTS lines)

@@ -8,10 +8,27 @@
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
 #include "source/source_model.h"
+#include "spelling/page_spelling.h"
 #include "spelling/spelling_hooks.h"
 #include "web/page_analysis.h"
+#include "web/spelled_page_text.h"
 
 namespace sorvik {
+
+namespace {
+
+// Pages and the speller meet here, above both: the page walk hands its text to the speller,
+// and the speller reads page markup the way the page model does.
+void linkPageSpelling(AppContext& context) {
+  auto& pages = context.service<PageSpelling>();
+  pages.spellText = SpellPageText;
+  pages.spellScriptMessages = SpellScriptMessages;
+  auto& web = context.service<WebSpelling>();
+  web.stripMarkup = StripPageMarkup;
+  web.sourceName = PageSourceName;
+}
+
+}  // namespace
 
 std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder) {
   return makeAppContext(programFolder, Config(programFolder + "config.ini"));
@@ -30,6 +47,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachSourceModel(*context);
   attachStatementChecks(*context);
   attachSpelling(*context);
+  linkPageSpelling(*context);
   attachNaming(*context);
   attachFileChanges(*context);
   attachStatisticsSources(*context);

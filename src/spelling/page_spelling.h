@@ -1,7 +1,7 @@
-// What the web layer and the speller do for each other in a spelling run. The web layer
-// walks a page's objects and calls SpellPageText for its text and attributes and
-// SpellScriptMessages for the script of each script element; in turn it fills WebSpelling,
-// which the speller uses where page markup meets code.
+// What the web layer and the speller do for each other in a spelling run. The page walk
+// hands SpellPageText each piece of a page's text and attributes and SpellScriptMessages
+// the script of each JavaScript element; in turn the web layer fills WebSpelling, which the
+// speller uses where page markup meets code. The two are linked where the library is set up.
 #pragma once
 
 #include <functional>

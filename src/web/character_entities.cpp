@@ -82,4 +82,26 @@ std::string_view CodeToEntity(int code) {
   return found != kOtherEntities.end() && found->code == code ? found->text : std::string_view();
 }
 
+std::string DecodeCharacterReferences(std::string_view text) {
+  std::string decoded;
+  decoded.reserve(text.size());
+  size_t i = 0;
+  while (i < text.size()) {
+    size_t end = i + 2;
+    int code = 0;
+    // Nine digits at most, which an int holds: a longer number is left as written.
+    if (text.compare(i, 2, "&#") == 0) {
+      while (end < text.size() && end - i < 11 && text[end] >= '0' && text[end] <= '9')
+        code = code * 10 + (text[end++] - '0');
+    }
+    if (end > i + 2 && end < text.size() && text[end] == ';') {
+      decoded += CodeToChar(code);
+      i = end + 1;
+    } else {
+      decoded += text[i++];
+    }
+  }
+  return decoded;
+}
+
 }  // namespace sorvik

@@ -15,6 +15,7 @@ enum PageKind : int {
   kUnknownTagKind = 212,
   kCompilerKind = 299,
   kCommentKind = 300,
+  kPageTextKind = 301,  // page text, as the speller reports it
   kTagP = 1056,
   kTagScript = 1062,
 };

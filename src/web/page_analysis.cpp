@@ -29,15 +29,15 @@ void runChecks(PageChecks& checks) {
 // in another language, or one that names none, is passed over.
 void spellPage(TProject& project, const TAspxForm& page) {
   const PageSpelling& spelling = project.context().service<PageSpelling>();
-  if (spelling.spellPage) spelling.spellPage(project, page);
-  if (!spelling.CheckScriptMessages) return;
+  if (spelling.spellText) SpellPageObjects(project, page, spelling.spellText);
+  if (!spelling.spellScriptMessages) return;
   for (const PageObjectEntry& entry : page.Objects) {
     const auto* script = dynamic_cast<const TAspxObjHTML*>(entry.Object.get());
     if (!script || script->Kind != kTagScript) continue;
     std::optional<std::string> language = script->attribute("language");
     if (!language) language = script->attribute("type");
     if (language && lowerCase(*language).find("javascript") != std::string::npos)
-      spelling.CheckScriptMessages(project, script->ScriptText, *script, page.Lines);
+      spelling.spellScriptMessages(project, script->ScriptText, script->StartLine - 1, page.Lines);
   }
 }
 

@@ -4,25 +4,27 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "web/spelled_page_text.h"
 
 namespace sorvik {
 
 class TProject;
 class TAspxForm;
-class TAspxObj;
 struct AppContext;
 
 // What the speller attaches for pages (`context.service<PageSpelling>()`); while nothing
 // is attached, a spelling run reads pages without spelling them.
 struct PageSpelling {
-  // The page's text and the attributes that are spelled.
-  std::function<void(TProject&, const TAspxForm&)> spellPage;
-  // The messages of one JavaScript element: its script text, its "script" tag and the
-  // page's lines.
-  std::function<void(TProject&, const std::string& scriptText, const TAspxObj& script,
+  // A piece of the page's text or an attribute's value.
+  SpellPieceFn spellText;
+  // The messages of one JavaScript element: its script text, the 0-based line of its
+  // "script" tag and the page's lines.
+  std::function<void(TProject&, std::string_view scriptText, int line,
                      const std::vector<std::string>& lines)>
-      CheckScriptMessages;
+      spellScriptMessages;
 };
 
 // Attaches the page analysis to the scan driver's hooks.

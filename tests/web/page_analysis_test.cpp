@@ -13,13 +13,17 @@ namespace {
 
 using test::PageCheckTest;
 
-TEST_F(PageCheckTest, SpellingRunHandsPagesAndJavaScriptToTheSpeller) {
+TEST_F(PageCheckTest, SpellingRunHandsTextAttributesAndJavaScriptToTheSpeller) {
   std::vector<std::string> spelled;
   auto& spelling = context->service<PageSpelling>();
-  spelling.spellPage = [&](TProject&, const TAspxForm& page) { spelled.push_back(page.FilePath); };
-  spelling.CheckScriptMessages = [&](TProject&, const std::string& text, const TAspxObj& script,
+  spelling.spellText = [&](TProject&, std::string_view text, int kind,
+                           const std::vector<std::string>& lines, int line) {
+    spelled.push_back(std::string(text) + " " + std::to_string(kind) + " @" + std::to_string(line) +
+                      "/" + std::to_string(lines.size()));
+  };
+  spelling.spellScriptMessages = [&](TProject&, std::string_view text, int line,
                                      const std::vector<std::string>& lines) {
-    spelled.push_back(text + " @" + std::to_string(script.StartLine) + "/" +
+    spelled.push_back(std::string(text) + " @" + std::to_string(line) + "/" +
                       std::to_string(lines.size()));
   };
   project->SpellMode = true;
@@ -29,8 +33,8 @@ TEST_F(PageCheckTest, SpellingRunHandsPagesAndJavaScriptToTheSpeller) {
       "<script type=\"text/javascript\">confirm('b');</script>\n";
   EXPECT_EQ(analyse(page), std::vector<std::string>{});
   EXPECT_TRUE(project->report().Results.empty());
-  EXPECT_EQ(spelled, (std::vector<std::string>{site.path() + "page.htm", "alert('Helo'); @2/5",
-                                               "confirm('b'); @5/5"}));
+  EXPECT_EQ(spelled,
+            (std::vector<std::string>{"x 301 @0/5", "alert('Helo'); @1/5", "confirm('b'); @4/5"}));
   EXPECT_EQ(project->runData<PageOutlines>().Outlines.count(site.path() + "page.htm"), 1u);
 }
 

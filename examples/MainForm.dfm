@@ -22,7 +22,7 @@ object frmMain: TfrmMain
     Height = 13
     Align = alBottom
     Caption = 'Ready'
-    Hint = 'Number of items in the stock table'
+    Hint = 'Number of itmes in the stock table'
     ShowHint = False
   end
   object pnlTop: TPanel

@@ -106,7 +106,7 @@ begin
   begin
     if tblStock.FieldByName('QUANTITY').IsNull then
     begin
-      ShowMessage('Item ' + tblStock.FieldByName('CODE').AsString + ' has not been counted');
+      ShowMessage('Item ' + tblStock.FieldByName('CODE').AsString + ' has not been countted');
       Exit;
     end;
     Inc(Counted);

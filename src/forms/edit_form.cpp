@@ -18,6 +18,7 @@
 #include "formanalysis/form_file_reader.h"
 #include "forms/naming_page.h"
 #include "forms/qt_text.h"
+#include "forms/spelling_page.h"
 #include "generic/encoding.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
@@ -90,13 +91,16 @@ TEditForm::TEditForm(AppContext& context, const LineColours& colours, QWidget* p
   addTab(EditTab, "Source");
   namingPage_ = new TNamingPage(this);
   namingPage_->hide();
+  spellingPage_ = new TSpellingPage(this);
+  spellingPage_->hide();
 }
 
-void TEditForm::showNamingPage(bool shown) {
-  const int at = indexOf(namingPage_);
-  if (shown && at < 0) addTab(namingPage_, "View");
-  if (!shown && at >= 0) removeTab(at);
-  if (shown) setCurrentWidget(namingPage_);
+void TEditForm::showViewPage(QWidget* page) {
+  for (QWidget* view : {static_cast<QWidget*>(namingPage_), static_cast<QWidget*>(spellingPage_)})
+    if (view != page && indexOf(view) >= 0) removeTab(indexOf(view));
+  if (!page) return;
+  if (indexOf(page) < 0) addTab(page, "View");
+  setCurrentWidget(page);
 }
 
 void TEditForm::defineLineColours() {

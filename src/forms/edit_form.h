@@ -19,6 +19,7 @@ namespace sorvik {
 
 struct AppContext;
 class TNamingPage;
+class TSpellingPage;
 
 class TEditForm : public QTabWidget {
   Q_OBJECT
@@ -42,8 +43,10 @@ class TEditForm : public QTabWidget {
 
   QsciScintilla* editor() const { return editor_; }
   TNamingPage* namingPage() const { return namingPage_; }
-  // Shows the naming page beside the source (naming and rename runs) or takes it away.
-  void showNamingPage(bool shown);
+  TSpellingPage* spellingPage() const { return spellingPage_; }
+  // Shows `page` as the "View" beside the source: the naming page after naming and rename
+  // runs, the spelling page after spelling runs; none takes the view away.
+  void showViewPage(QWidget* page);
   QAction* saveAction() const { return save_; }
   const std::string& filePath() const { return path_; }
 
@@ -64,6 +67,7 @@ class TEditForm : public QTabWidget {
   QLabel* pathLabel_;
   QsciScintilla* editor_;
   TNamingPage* namingPage_;
+  TSpellingPage* spellingPage_;
   QAction* save_;
   std::string path_;
   TextFile shape_;           // line ends, byte-order mark of the file as read

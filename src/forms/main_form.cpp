@@ -36,6 +36,7 @@
 #include "forms/project_files_form.h"
 #include "forms/qt_text.h"
 #include "forms/rewrite_form.h"
+#include "forms/spelling_page.h"
 #include "forms/start_form.h"
 #include "forms/window_prompter.h"
 #include "generic/paths.h"
@@ -57,7 +58,6 @@ constexpr const char* kAllTab = "All Hints && Warnings";
 constexpr const char* kNamingTab = "Naming suggestions  ";
 constexpr const char* kSomeTab = "Selected Hints && Warnings  ";
 constexpr const char* kSuggestionsTab = "Suggestions  ";
-constexpr const char* kCloseQuestion = "Are you sure you want to close the existing project ?";
 
 // The categories whose children name result kinds.
 bool isCategoryKey(const std::string& key) {
@@ -101,6 +101,7 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
   buildActions();
   buildLayout();
   buildMenus();
+  connectSpellingPage();
   connect(&bridge_, &RunBridge::updated, this, &TMainForm::applyRunUpdate);
   showRecent();
   updateCaption();
@@ -140,6 +141,10 @@ void TMainForm::buildActions() {
   actNamingOptions = makeAction(this, "actNamingOptions", "Naming options");
   Applynamingsuggestions1 = makeAction(this, "Applynamingsuggestions1", "Apply naming suggestions",
                                        QKeySequence(Qt::Key_F6));
+  btnStartSpell = makeAction(this, "btnStartSpell", "Start Spell Check", QKeySequence(Qt::Key_F4));
+  actSpellCheckExe =
+      makeAction(this, "actSpellCheckExe", "Spell check .exe", QKeySequence(Qt::Key_F7));
+  actSpellingOptions = makeAction(this, "actSpellingOptions", "Spelling options");
   actBackupLog = makeAction(this, "actBackupLog", "View Backup log");
   btnStop->setIcon(look->standardIcon(QStyle::SP_MediaStop));
   actSaveAsText = makeAction(this, "actSaveAsText", "Save as text",
@@ -162,6 +167,9 @@ void TMainForm::buildActions() {
   connect(actNamingOptions, &QAction::triggered, this, &TMainForm::NamingOptions1Click);
   connect(Applynamingsuggestions1, &QAction::triggered, this,
           &TMainForm::ApplyNamingSuggestions1Click);
+  connect(btnStartSpell, &QAction::triggered, this, &TMainForm::Startspellcheck1Click);
+  connect(actSpellCheckExe, &QAction::triggered, this, &TMainForm::Spellcheckexe1Click);
+  connect(actSpellingOptions, &QAction::triggered, this, &TMainForm::SpellingOptions1Click);
   connect(actBackupLog, &QAction::triggered, this, &TMainForm::ViewBackupLog1Click);
   connect(actSaveAsText, &QAction::triggered, this, &TMainForm::SaveAsText1Click);
   connect(actViewSuggestion, &QAction::triggered, this, &TMainForm::ViewSuggestion1Click);
@@ -193,9 +201,10 @@ void TMainForm::buildMenus() {
   file->addAction(btnExit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->addActions({btnStartScan, btnStop, btnRewrite, btnChecknaming, Applynamingsuggestions1});
+  edit->addActions({btnStartScan, btnStop, btnRewrite, btnStartSpell, actSpellCheckExe,
+                    btnChecknaming, Applynamingsuggestions1});
   edit->addSeparator();
-  edit->addActions({actBackupLog, actNamingOptions});
+  edit->addActions({actBackupLog, actSpellingOptions, actNamingOptions});
   edit->addSeparator();
   edit->addActions(
       {actViewSuggestion, actApplySuggestion, actUndoSuggestion, editForm_->saveAction()});
@@ -220,7 +229,7 @@ void TMainForm::buildMenus() {
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->addActions({actNewProject, actOpenProject, mnuCloseProject});
   bar->addSeparator();
-  bar->addActions({btnStartScan, btnRewrite, btnChecknaming});
+  bar->addActions({btnStartScan, btnRewrite, btnStartSpell, btnChecknaming});
 }
 
 QWidget* TMainForm::buildProgressPanel() {
@@ -379,6 +388,9 @@ void TMainForm::updateCommands() {
   btnStartScan->setEnabled(idle && open);
   btnRewrite->setEnabled(idle && open);
   btnChecknaming->setEnabled(idle && open);
+  btnStartSpell->setEnabled(idle && open);
+  actSpellCheckExe->setEnabled(idle);
+  actSpellingOptions->setEnabled(idle);
   Applynamingsuggestions1->setEnabled(idle && open && namingRan_ &&
                                       !editForm_->namingPage()->isEmpty());
   btnStop->setEnabled(busy_ == Busy::Running);
@@ -399,7 +411,12 @@ void TMainForm::updateCommands() {
 }
 
 void TMainForm::updateCaption() {
-  setWindowTitle(project_ ? "sorvik - " + qtPath(fileNameOf(project_->ProjectPath)) : "sorvik");
+  if (!project_)
+    setWindowTitle("sorvik");
+  else if (project_->ExeMode)
+    setWindowTitle("sorvik pascal analyzer - " + qtPath(fileNameOf(project_->ProjectPath)));
+  else
+    setWindowTitle("sorvik - " + qtPath(fileNameOf(project_->ProjectPath)));
 }
 
 void TMainForm::showRecent() {
@@ -529,7 +546,8 @@ void TMainForm::closeProject() {
   clearResultViews();
   namingRan_ = false;
   editForm_->namingPage()->clear();
-  editForm_->showNamingPage(false);
+  editForm_->spellingPage()->clear();
+  editForm_->showViewPage(nullptr);
   editForm_->closeFile();
   showRightPanel(startForm_);
   outputPanel_->hide();
@@ -601,7 +619,7 @@ void TMainForm::namingFinished() {
   namingRan_ = project_->NamingMode;
   editForm_->namingPage()->fill(namingLists(*project_), false);
   if (project_->NamingMode) {
-    editForm_->showNamingPage(true);
+    editForm_->showViewPage(editForm_->namingPage());
     showRightPanel(editForm_);
   }
   updateCommands();
@@ -644,7 +662,8 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
 
   busy_ = Busy::Running;
   namingRan_ = false;
-  editForm_->showNamingPage(false);
+  editForm_->spellingPage()->clear();
+  editForm_->showViewPage(nullptr);
   OutputTabs->setTabText(tabOf(OutputPage::All),
                          project_->NamingMode || project_->RenameMode ? kNamingTab : kAllTab);
   suggestionLabel_->setText(project_->SearchMode ? "Search Text" : "Suggestion");

@@ -29,10 +29,14 @@ class QTreeWidgetItem;
 
 namespace sorvik {
 
+inline constexpr const char* kCloseQuestion =
+    "Are you sure you want to close the existing project ?";
+
 struct AppContext;
 class TProject;
 struct TFrontOutput;
 class TEditForm;
+struct SpellRow;
 class TStartForm;
 class TfrmMenu;
 class WindowPrompter;
@@ -59,6 +63,15 @@ class TMainForm : public QMainWindow {
   void StartRewrite1Click();
   void ViewBackupLog1Click();
   void NamingOptions1Click();
+  // The spelling run on the project; on the forms of an executable chosen in a dialog, or
+  // given; the spelling options.
+  void Startspellcheck1Click();
+  void Spellcheckexe1Click();
+  void SpellCheckExecutable(const std::string& path);
+  void SpellingOptions1Click();
+  // The spelling page's buttons, on the selected words.
+  void AddToCustomDictionary1Click();
+  void IgnoreForNow1Click();
   void Stop1Click();
   void RecentItemClick(int number);
   void SaveAsText1Click();
@@ -99,6 +112,11 @@ class TMainForm : public QMainWindow {
   void runFinished();
   void rewriteFinished();
   void namingFinished();
+  void spellFinished();
+  void connectSpellingPage();
+  // The suggestions for the word of the spelling page's row ("": none chosen).
+  void showSpellSuggestions(const std::string& word);
+  void openSpellingRow(const SpellRow& row);
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
@@ -162,6 +180,9 @@ class TMainForm : public QMainWindow {
   QAction* btnChecknaming;
   QAction* Applynamingsuggestions1;
   QAction* actNamingOptions;
+  QAction* btnStartSpell;
+  QAction* actSpellCheckExe;
+  QAction* actSpellingOptions;
   QAction* actBackupLog;
   QAction* actSaveAsText;
   QAction* actViewSuggestion;

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "forms/page_widgets.h"
 #include "forms/qt_text.h"
 #include "naming/prefix_table.h"
 #include "project/app_context.h"
@@ -44,13 +45,6 @@ void fillGrid(QTableWidget* grid, const std::vector<PrefixRow>& rows, bool openE
     grid->setItem(row, 0, new QTableWidgetItem(filled ? qtText(rows[row].name) : QString()));
     grid->setItem(row, 1, new QTableWidgetItem(filled ? qtText(rows[row].prefix) : QString()));
   }
-}
-
-QCheckBox* addCheckBox(QLayout* layout, const char* name, const QString& caption, QWidget* parent) {
-  auto* box = new QCheckBox(caption, parent);
-  box->setObjectName(name);
-  layout->addWidget(box);
-  return box;
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "forms/page_widgets.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCommandLinkButton>
 #include <QLabel>
+#include <QLayout>
 
 namespace sorvik {
 
@@ -23,6 +25,13 @@ QCommandLinkButton* commandButton(QAction* action, const QString& text, const QS
                    [button, action] { button->setEnabled(action->isEnabled()); });
   button->setEnabled(action->isEnabled());
   return button;
+}
+
+QCheckBox* addCheckBox(QLayout* layout, const char* name, const QString& caption, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  layout->addWidget(box);
+  return box;
 }
 
 }  // namespace sorvik

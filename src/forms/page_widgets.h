@@ -6,14 +6,18 @@
 #include <QString>
 
 class QAction;
+class QCheckBox;
 class QCommandLinkButton;
 class QLabel;
+class QLayout;
 class QWidget;
 
 namespace sorvik {
 
 // A bold label, its font `scale` times the usual size.
 QLabel* headingLabel(const QString& text, double scale, QWidget* parent);
+// A check box named `name`, added to `layout`.
+QCheckBox* addCheckBox(QLayout* layout, const char* name, const QString& caption, QWidget* parent);
 QCommandLinkButton* commandButton(QAction* action, const QString& text, const QString& detail,
                                   QWidget* parent);
 

@@ -1,8 +1,8 @@
 // Pictures of the main window for a person to look at: the start page, an opened
-// project, a finished scan, a result shown in the source and a category chosen in the
-// tree. The scan's results come from a stand-in analyser that reports a few findings on
-// the example project through the library's result funnel, as the checks will; one of
-// them is applied to a copy of the project.
+// project, a finished scan, a result shown in the source, a category chosen in the tree,
+// the naming page and the spelling page. The scan's results come from a stand-in analyser that
+// reports a few findings on the example project through the library's result funnel, as the checks
+// will; one of them is applied to a copy of the project.
 //
 //   window_screenshot OUTDIR [PROJECT]   (under Xvfb or another display server)
 #include <QAction>
@@ -111,6 +111,25 @@ bool takeNamingScreenshot(const QString& folder) {
   return save(window, folder, "window-9-naming.png");
 }
 
+// The spelling page after "Start Spell Check" on the example project, the second word
+// chosen and its suggestions shown.
+bool takeSpellingScreenshot(const QString& folder, const std::string& original) {
+  TempTree home;
+  const std::string project = copyProject(home, original);
+  auto context = windowContext(home);
+  TMainForm window(*context);
+  window.resize(1360, 860);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  QSignalSpy ended(&window, &TMainForm::idle);
+  window.Startspellcheck1Click();
+  if (!ended.wait(30000)) return false;
+  auto* list = window.findChild<QTreeWidget*>("ListBad");
+  if (!list || list->topLevelItemCount() < 2) return false;
+  list->setCurrentItem(list->topLevelItem(1));
+  return save(window, folder, "window-10-spelling.png");
+}
+
 int takeScreenshots(const QString& folder, const std::string& original) {
   QDir().mkpath(folder);
   TempTree home;
@@ -158,7 +177,7 @@ int takeScreenshots(const QString& folder, const std::string& original) {
     output.setCurrentItem(form);
     ok &= save(window, folder, "window-8-form.png");
   }
-  return (ok && takeNamingScreenshot(folder)) ? 0 : 1;
+  return (ok && takeNamingScreenshot(folder) && takeSpellingScreenshot(folder, original)) ? 0 : 1;
 }
 
 }  // namespace sorvik::test

@@ -11,6 +11,8 @@
 #include "project/project.h"
 #include "project/prompter.h"
 #include "project/result.h"
+#include "project/result_kinds.h"
+#include "source/find_word.h"
 
 namespace sorvik {
 
@@ -44,6 +46,28 @@ std::vector<size_t> resultsAfter(TProject& project, size_t applied, const LineEd
   return after;
 }
 
+// The steps around a change of the result's file: the warning, the file as it stands, the
+// change (`edit`, false when it no longer fits the file), the backup and the save; the file
+// as it was is kept for the undo.
+template <typename Edit>
+bool changeResultFile(TProject& project, const TFrontOutput& result, const Edit& edit) {
+  if (!userAgrees(project)) return false;
+  const std::string path = result.FilePath;
+  std::optional<TextFile> file = readFileToChange(project, path);
+  if (!file) return false;
+  const TextFile before = *file;
+  if (!edit(*file)) {
+    project.context().prompter->showError(
+        "The lines of this suggestion are no longer in the file:\r" + path);
+    return false;
+  }
+  if (!PrepareBackupFolder(project) || !backUpAndSave(project, *file, path)) return false;
+  project.UndoLines = before;
+  project.UndoFile = path;
+  project.UndoLine = result.Line;
+  return true;
+}
+
 }  // namespace
 
 bool ApplySuggestion(TProject& project, size_t index) {
@@ -51,31 +75,47 @@ bool ApplySuggestion(TProject& project, size_t index) {
   if (index >= results.size()) return false;
   TFrontOutput& result = *results[index];
   if (!result.Suggestions || result.Suggestions->empty() || result.Applied) return false;
-  if (!userAgrees(project)) return false;
-  const std::string path = result.FilePath;
-  std::optional<TextFile> file = readFileToChange(project, path);
-  if (!file) return false;
   const LineEdit edit = lineEditOf(result);
-  if (edit.line < 1 || static_cast<size_t>(edit.line - 1 + edit.deleted) > file->lines.size()) {
-    project.context().prompter->showError(
-        "The lines of this suggestion are no longer in the file:\r" + path);
-    return false;
-  }
-  if (!PrepareBackupFolder(project)) return false;
-  const TextFile before = *file;
-  replaceLines(*file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
-               edit.inserted);
-  if (!backUpAndSave(project, *file, path)) return false;
-
-  const std::vector<size_t> moved = resultsAfter(project, index, edit, path);
+  const auto replace = [&edit](TextFile& file) {
+    if (edit.line < 1 || static_cast<size_t>(edit.line - 1 + edit.deleted) > file.lines.size())
+      return false;
+    replaceLines(file, static_cast<size_t>(edit.line - 1), static_cast<size_t>(edit.deleted),
+                 edit.inserted);
+    return true;
+  };
+  if (!changeResultFile(project, result, replace)) return false;
+  const std::vector<size_t> moved = resultsAfter(project, index, edit, result.FilePath);
   for (const size_t i : moved) results[i]->Line += edit.difference();
-  project.UndoLines = before;
-  project.UndoFile = path;
-  project.UndoLine = result.Line;
   project.UndoMoved = moved;
   project.AppliedIndex = static_cast<int>(index);
   project.LineDelta = edit.difference();
   markApplied(project, result);
+  return true;
+}
+
+bool ApplySpellingCorrection(TProject& project, size_t index, const std::string& replacement) {
+  auto& results = project.report().Results;
+  if (index >= results.size()) return false;
+  TFrontOutput& result = *results[index];
+  if (result.Kind != kSpellingKind || result.Applied || replacement.empty()) return false;
+  const auto correct = [&result, &replacement](TextFile& file) {
+    if (result.Line < 1 || static_cast<size_t>(result.Line) > file.lines.size()) return false;
+    std::string& line = file.lines[static_cast<size_t>(result.Line - 1)];
+    const std::string& word = result.Text;
+    int at = FindWord(word, line, false, true, 1);
+    if (at == 0) return false;
+    // The search goes on after the replacement, which may hold the word itself.
+    for (; at > 0;
+         at = FindWord(word, line, false, true, at + static_cast<int>(replacement.size())))
+      line.replace(static_cast<size_t>(at - 1), word.size(), replacement);
+    return true;
+  };
+  if (!changeResultFile(project, result, correct)) return false;
+  // A corrected word moves no line; the mark is the spelling list's, not the output line's.
+  project.UndoMoved.clear();
+  project.AppliedIndex = static_cast<int>(index);
+  project.LineDelta = 0;
+  result.Applied = true;
   return true;
 }
 

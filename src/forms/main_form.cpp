@@ -405,7 +405,7 @@ void TMainForm::updateCommands() {
     }
   }
   actViewSuggestion->setEnabled(viewable);
-  actApplySuggestion->setEnabled(applicable);
+  actApplySuggestion->setEnabled(applicable || (idle && spellingCorrectionChosen()));
   actUndoSuggestion->setEnabled(idle && open && project_->UndoLines.has_value());
   for (QAction* item : recentItems_) item->setEnabled(idle);
 }
@@ -854,16 +854,24 @@ void TMainForm::showSuggestions(const TFrontOutput& result) {
 void TMainForm::ApplySuggestion1Click() {
   if (isBusy() || !project_ || !selectedResult_) return;
   // The change is made to the file on disk: edits in the source view are saved first.
+  const bool spelling = spellingCorrectionChosen();
   if (!editForm_->releaseFile()) return;
-  if (ApplySuggestion(*project_, *selectedResult_)) showChange(*selectedResult_);
+  const size_t index = *selectedResult_;
+  if (spelling ? applySpellingCorrection(index) : ApplySuggestion(*project_, index))
+    showChange(index);
   updateCommands();
 }
 
 void TMainForm::UndoSuggestion1Click() {
   if (isBusy() || !project_) return;
   if (!editForm_->releaseFile()) return;
-  if (UndoSuggestion(*project_) && project_->AppliedIndex >= 0)
-    showChange(static_cast<size_t>(project_->AppliedIndex));
+  if (UndoSuggestion(*project_) && project_->AppliedIndex >= 0) {
+    const auto index = static_cast<size_t>(project_->AppliedIndex);
+    const TFrontOutput& result = *project_->report().Results[index];
+    if (result.Kind == kSpellingKind)
+      editForm_->spellingPage()->markApplied(spellingRowOf(result), false);
+    showChange(index);
+  }
   updateCommands();
 }
 

@@ -116,7 +116,13 @@ class TMainForm : public QMainWindow {
   void connectSpellingPage();
   // The suggestions for the word of the spelling page's row ("": none chosen).
   void showSpellSuggestions(const std::string& word);
+  void spellingRowSelected(const SpellRow& row);
   void openSpellingRow(const SpellRow& row);
+  // A spelling correction can be applied: a spelling result that is not applied is
+  // selected, and one of its suggestions.
+  bool spellingCorrectionChosen() const;
+  // Applies the suggestion chosen to spelling result `index` and marks its row.
+  bool applySpellingCorrection(size_t index);
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <exception>
 
+#include "changes/apply_suggestion.h"
 #include "formanalysis/executable_reader.h"
 #include "forms/edit_form.h"
 #include "forms/main_form.h"
@@ -16,6 +17,8 @@
 #include "project/open_project.h"
 #include "project/project.h"
 #include "project/prompter.h"
+#include "project/result.h"
+#include "project/result_kinds.h"
 #include "project/scan_driver.h"
 #include "spelling/spell_run.h"
 
@@ -30,7 +33,8 @@ constexpr const char* kNoSuggestions = "No suggestions";
 
 void TMainForm::connectSpellingPage() {
   TSpellingPage* page = editForm_->spellingPage();
-  connect(page, &TSpellingPage::wordSelected, this, &TMainForm::showSpellSuggestions);
+  connect(page, &TSpellingPage::rowSelected, this, &TMainForm::spellingRowSelected);
+  connect(SuggestionBox, &QListWidget::currentRowChanged, this, &TMainForm::updateCommands);
   connect(page, &TSpellingPage::rowOpened, this, &TMainForm::openSpellingRow);
   connect(page, &TSpellingPage::addToDictionary, this, &TMainForm::AddToCustomDictionary1Click);
   connect(page, &TSpellingPage::ignoreForNow, this, &TMainForm::IgnoreForNow1Click);
@@ -109,6 +113,30 @@ void TMainForm::showSpellSuggestions(const std::string& word) {
   removeOutputTab(OutputPage::Suggestions);
   addOutputTab(OutputPage::Suggestions, kSpellTab, OutputTabs->count());
   showOutputPage(OutputPage::Suggestions);
+}
+
+void TMainForm::spellingRowSelected(const SpellRow& row) {
+  if (!project_ || isBusy()) return;
+  selectedResult_ = row.word.empty() ? std::nullopt : spellingResultOf(*project_, row);
+  showSpellSuggestions(row.word);
+  updateCommands();
+}
+
+bool TMainForm::spellingCorrectionChosen() const {
+  if (!project_ || !project_->SpellMode || project_->ExeMode || !selectedResult_) return false;
+  const auto& results = project_->report().Results;
+  if (*selectedResult_ >= results.size()) return false;
+  const TFrontOutput& result = *results[*selectedResult_];
+  const QListWidgetItem* suggestion = SuggestionBox->currentItem();
+  return result.Kind == kSpellingKind && !result.Applied && suggestion &&
+         suggestion->isSelected() && suggestion->text() != kNoSuggestions;
+}
+
+bool TMainForm::applySpellingCorrection(size_t index) {
+  const std::string replacement = libraryText(SuggestionBox->currentItem()->text());
+  if (!ApplySpellingCorrection(*project_, index, replacement)) return false;
+  editForm_->spellingPage()->markApplied(spellingRowOf(*project_->report().Results[index]), true);
+  return true;
 }
 
 // The row's result in the source; the row's suggestions stay in view.

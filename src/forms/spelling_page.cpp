@@ -10,6 +10,7 @@
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "project/project.h"
+#include "project/result.h"
 #include "project/result_kinds.h"
 #include "project/run_report.h"
 #include "spelling/spell_run.h"
@@ -105,12 +106,24 @@ void TSpellingPage::selectionChanged() {
   const std::vector<std::string> words = selectedWords();
   add_->setEnabled(!words.empty());
   ignore_->setEnabled(!words.empty());
-  // The suggestions are those of the row last chosen, while it is one of the selection.
+  // The row last chosen, while it is one of the selection; else the first selected.
   const QTreeWidgetItem* item = ListBad->currentItem();
-  if (item && item->isSelected() && !item->data(0, kPlaceholderRole).toBool())
-    emit wordSelected(bytesOf(*item, kWordRole));
-  else
-    emit wordSelected(words.empty() ? std::string() : words.front());
+  if (!item || !item->isSelected() || item->data(0, kPlaceholderRole).toBool()) {
+    const auto selected = ListBad->selectedItems();
+    item = nullptr;
+    for (const QTreeWidgetItem* candidate : selected)
+      if (!candidate->data(0, kPlaceholderRole).toBool() && !item) item = candidate;
+  }
+  emit rowSelected(item ? rowOf(*item) : SpellRow{});
+}
+
+void TSpellingPage::markApplied(const SpellRow& row, bool applied) {
+  for (int i = 0; i < ListBad->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* item = ListBad->topLevelItem(i);
+    const SpellRow shown = rowOf(*item);
+    if (shown.word == row.word && shown.line == row.line && sameText(shown.fileName, row.fileName))
+      item->setText(0, qtText(row.word) + (applied ? " (Applied)" : ""));
+  }
 }
 
 std::optional<size_t> spellingResultOf(TProject& project, const SpellRow& row) {
@@ -122,6 +135,10 @@ std::optional<size_t> spellingResultOf(TProject& project, const SpellRow& row) {
       return i;
   }
   return std::nullopt;
+}
+
+SpellRow spellingRowOf(const TFrontOutput& result) {
+  return {result.Text, fileNameOf(result.FilePath), result.Line};
 }
 
 }  // namespace sorvik

@@ -17,6 +17,7 @@ namespace sorvik {
 
 class TProject;
 class TSpell;
+struct TFrontOutput;
 
 // Where a row of the list points: the word and the place it was found.
 struct SpellRow {
@@ -36,14 +37,17 @@ class TSpellingPage : public QWidget {
   void clear();
   // The words of the selected rows, the placeholder left out.
   std::vector<std::string> selectedWords() const;
+  // The row of a correction applied or undone shows it: " (Applied)" after its word.
+  void markApplied(const SpellRow& row, bool applied);
 
   QTreeWidget* resultList() const { return ListBad; }
   QPushButton* addButton() const { return add_; }
   QPushButton* ignoreButton() const { return ignore_; }
 
  signals:
-  // A row was selected ("" for the placeholder or none): its suggestions are wanted.
-  void wordSelected(const std::string& word);
+  // A row was selected (an empty word for the placeholder or none): its suggestions are
+  // wanted.
+  void rowSelected(const SpellRow& row);
   // A row was opened (double click): its place is to be shown in the source.
   void rowOpened(const SpellRow& row);
   void addToDictionary();
@@ -60,5 +64,7 @@ class TSpellingPage : public QWidget {
 // The result of the project's list that a row stands for: a spelling result of the same
 // file name (ignoring case), line and word; none when it is gone.
 std::optional<size_t> spellingResultOf(TProject& project, const SpellRow& row);
+// The row a spelling result stands for.
+SpellRow spellingRowOf(const TFrontOutput& result);
 
 }  // namespace sorvik

@@ -110,6 +110,55 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"RemoveOne", 5, 1, {"{Remove line}"}, {"line 4", "line 6", "line 7"}, 5, 5, 19}),
     [](const testing::TestParamInfo<EditCase>& info) { return std::string(info.param.name); });
 
+struct CorrectionCase {
+  const char* name;
+  std::string line;
+  std::string word, replacement;
+  std::string corrected;  // "" when the correction is refused
+};
+
+class SpellingCorrection : public ApplySuggestionTest,
+                           public testing::WithParamInterface<CorrectionCase> {};
+
+// Every whole-word hit of the word on the result's line, in strings too and in any case,
+// becomes the replacement; the undo gives the line back and takes the mark off.
+TEST_P(SpellingCorrection, ReplacesEveryWholeWordOnTheLineAndUndoes) {
+  const CorrectionCase& c = GetParam();
+  const std::string path = home.write("U.pas", "first\r\n" + c.line + "\r\nlast\r\n");
+  const std::string before = bytesOf(path);
+  const size_t other = addResult(path, 3, 1, {"{Remove line}"});
+  const size_t spelled = addResult(path, 2, 1, {}, 400);
+  project->report().Results[spelled]->Text = c.word;
+
+  const bool applied = ApplySpellingCorrection(*project, spelled, c.replacement);
+  EXPECT_EQ(applied, !c.corrected.empty());
+  EXPECT_EQ(project->report().Results[spelled]->Applied, applied);
+  if (!applied) {
+    EXPECT_EQ(bytesOf(path), before);
+    return;
+  }
+  EXPECT_EQ(bytesOf(path), "first\r\n" + c.corrected + "\r\nlast\r\n");
+  EXPECT_EQ(lineOf(other), 3);
+  EXPECT_FALSE(project->report().OutputLines[1].ends_with(" (Applied)"));
+  ASSERT_TRUE(UndoSuggestion(*project));
+  EXPECT_EQ(bytesOf(path), before);
+  EXPECT_FALSE(project->report().Results[spelled]->Applied);
+  EXPECT_FALSE(project->report().Results[other]->Applied);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, SpellingCorrection,
+    testing::Values(CorrectionCase{"EveryHitInAnyCase", "Teh dog and teh cat", "teh", "the",
+                                   "the dog and the cat"},
+                    CorrectionCase{"InStringsAndNotInsideWords", "s := 'teh' + Teh2 + tehx; // teh",
+                                   "teh", "the", "s := 'the' + Teh2 + tehx; // the"},
+                    CorrectionCase{"AReplacementHoldingTheWord", "cat and cat", "cat", "cat cat",
+                                   "cat cat and cat cat"},
+                    CorrectionCase{"TheWordIsGoneFromTheLine", "nothing here", "teh", "the", ""}),
+    [](const testing::TestParamInfo<CorrectionCase>& info) {
+      return std::string(info.param.name);
+    });
+
 TEST_F(ApplySuggestionTest, TheChangeWarningIsAskedUntilTheUserSaysNotTo) {
   const std::string path = writeUnit(3);
   const std::string before = bytesOf(path);

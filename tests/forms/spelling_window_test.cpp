@@ -85,7 +85,7 @@ class SpellingWindowTest : public QObject {
 
 void SpellingWindowTest::theRunFillsThePageAndItsButtonsTakeWordsAway() {
   TempTree tree;
-  auto context = test::windowContext(tree);
+  auto context = test::windowContext(tree, "Applychange=0\r\n");
   TMainForm window(*context);
   test::ScriptedPrompter answers;
   context->prompter = &answers;
@@ -112,6 +112,22 @@ void SpellingWindowTest::theRunFillsThePageAndItsButtonsTakeWordsAway() {
   auto* tabs = window.findChild<QTabBar*>("OutputTabs");
   QCOMPARE(tabs->tabText(tabs->currentIndex()), QString("Spell"));
   QVERIFY(page->addButton()->isEnabled());
+
+  // A suggestion chosen corrects the word in its file; the undo puts it back.
+  auto* apply = window.findChild<QAction*>("actApplySuggestion");
+  QVERIFY(!apply->isEnabled());
+  suggestions->setCurrentItem(suggestions->findItems("card", Qt::MatchExactly).value(0));
+  QVERIFY(apply->isEnabled());
+  const std::string form = readFileBytes(tree.path() + "Main.dfm").value_or("");
+  apply->trigger();
+  const std::string corrected = readFileBytes(tree.path() + "Main.dfm").value_or("");
+  QVERIFY(corrected.find("card") != std::string::npos &&
+          corrected.find("crad") == std::string::npos);
+  QVERIFY(rowWords(list).contains("crad (Applied)"));
+  QVERIFY(!apply->isEnabled());
+  window.findChild<QAction*>("actUndoSuggestion")->trigger();
+  QCOMPARE(readFileBytes(tree.path() + "Main.dfm").value_or(""), form);
+  QVERIFY(rowWords(list).contains("crad"));
 
   // Opening a row shows its place in the source.
   emit list->itemDoubleClicked(list->topLevelItem(6), 0);

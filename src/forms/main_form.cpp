@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
 #include "changes/apply_naming_suggestions.h"
@@ -38,6 +40,7 @@
 #include "forms/rewrite_form.h"
 #include "forms/spelling_page.h"
 #include "forms/start_form.h"
+#include "forms/stats_form.h"
 #include "forms/window_prompter.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
@@ -349,7 +352,10 @@ void TMainForm::buildLayout() {
   editForm_ = new TEditForm(context_, colours_, RightPanel);
   RightPanel->addWidget(startForm_);
   RightPanel->addWidget(menuForm_);
+  statsForm_ = new TStatsForm(context_, RightPanel);
+  connect(statsForm_, &TStatsForm::pageShown, this, &TMainForm::showKeyInTree);
   RightPanel->addWidget(editForm_);
+  RightPanel->addWidget(statsForm_);
   horizontal->addWidget(MainTree);
   horizontal->addWidget(RightPanel);
   horizontal->setStretchFactor(0, 0);
@@ -542,6 +548,8 @@ void TMainForm::CloseProject1Click() {
 }
 
 void TMainForm::closeProject() {
+  statsForm_->clear();
+  statisticsShown_ = false;
   project_.reset();
   clearResultViews();
   namingRan_ = false;
@@ -659,6 +667,8 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   showRightPanel(menuForm_);
   if (project_->ScanDone) project_->ResetProject();
   clearResultViews();
+  statsForm_->clear();
+  statisticsShown_ = false;
 
   busy_ = Busy::Running;
   namingRan_ = false;
@@ -745,12 +755,38 @@ void TMainForm::indexOutput() {
 void TMainForm::MainTreeChange(QTreeWidgetItem* item) {
   if (!item || isBusy() || !project_) return;
   QTreeWidgetItem* parent = item->parent();
-  if (!parent || parent->parent()) return;
   const std::string key = treeNodeKey(item->text(0).toStdString());
+  if (key == "Statistics" ||
+      (parent && treeNodeKey(parent->text(0).toStdString()) == "Statistics")) {
+    showStatistics(key);
+    return;
+  }
+  if (!parent || parent->parent()) return;
   const std::string parentKey = treeNodeKey(parent->text(0).toStdString());
   if (!isCategoryKey(parentKey)) return;
   const auto kind = kindFromText(parentKey, key, context_.settings.Templates);
   if (kind) showCategory(*kind, item->text(0));
+}
+
+void TMainForm::showStatistics(const std::string& key) {
+  if (!statisticsShown_) {
+    statsForm_->showRun(*project_);
+    statisticsShown_ = true;
+  }
+  if (!project_->BackupFolder.empty())
+    statsForm_->backupField()->setText(qtPath(project_->BackupFolder));
+  statsForm_->showPage(key);
+  showRightPanel(statsForm_);
+}
+
+void TMainForm::showKeyInTree(const std::string& key) {
+  for (QTreeWidgetItemIterator it(MainTree); *it; ++it) {
+    if (treeNodeKey((*it)->text(0).toStdString()) != key) continue;
+    const QSignalBlocker blocker(MainTree);
+    MainTree->setCurrentItem(*it);
+    treeItemChosen_ = nullptr;
+    return;
+  }
 }
 
 void TMainForm::showKindInTree(int kind) {

@@ -38,6 +38,7 @@ struct TFrontOutput;
 class TEditForm;
 struct SpellRow;
 class TStartForm;
+class TStatsForm;
 class TfrmMenu;
 class WindowPrompter;
 
@@ -135,6 +136,10 @@ class TMainForm : public QMainWindow {
   void indexOutput();
 
   void MainTreeChange(QTreeWidgetItem* item);
+  // The statistics view on the page of a key of the tree's "Statistics" node.
+  void showStatistics(const std::string& key);
+  // Marks the tree's node of that key without choosing it again.
+  void showKeyInTree(const std::string& key);
   void showCategory(int kind, const QString& header);
   // Marks the tree node of a kind without choosing it again.
   void showKindInTree(int kind);
@@ -203,6 +208,8 @@ class TMainForm : public QMainWindow {
   TStartForm* startForm_;
   TfrmMenu* menuForm_;
   TEditForm* editForm_;
+  TStatsForm* statsForm_;
+  bool statisticsShown_ = false;  // the statistics view holds the last run
   QWidget* outputPanel_;
   QTabBar* OutputTabs;
   QStackedWidget* outputPages_;

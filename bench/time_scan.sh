@@ -30,14 +30,9 @@ if [[ ! -x /usr/bin/time ]]; then
   exit 1
 fi
 
-if [[ ! -x "$sorvik" ]]; then
-  echo "== building the Release tool in $build" >&2
-  # Release at -O2: GCC 12 at -O3 reports false -Wrestrict and -Wmaybe-uninitialized
-  # findings inside inlined std::string code, and warnings are errors.
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DSORVIK_GUI=OFF -DSORVIK_TESTS=OFF >&2
-  cmake --build "$build" --target sorvik -j2 >&2
-fi
+# shellcheck source=bench/release_tool.sh
+source "$root/bench/release_tool.sh"
+[[ -x "$sorvik" ]] || release_tool "$root"
 
 if [[ ! -f "$corpus/Corpus.dpr" ]]; then
   echo "== generating $corpus" >&2

@@ -131,7 +131,7 @@ class AmpersandCollector {
 void CheckAmpersands(PageChecks& checks) {
   if (!checks.enabled(247) && !checks.enabled(248)) return;
   for (PageObjectEntry& entry : checks.page.Objects)
-    if (auto* text = dynamic_cast<TAspxObjText*>(entry.Object.get()))
+    if (auto* text = objectAs<TAspxObjText>(entry.Object.get()))
       AmpersandCollector(checks, *text).run();
 }
 

@@ -26,7 +26,7 @@ class TAspxForm {
   // Reads the page file; a file that cannot be read makes an empty page.
   explicit TAspxForm(std::string path);
   // A page of the given lines (as read from `path`).
-  TAspxForm(std::string path, const TextFile& file);
+  TAspxForm(std::string path, TextFile file);
 
   std::string FilePath;
   std::string Folder;  // the page's folder, with a trailing "/"; relative links start there

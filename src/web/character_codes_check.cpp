@@ -68,8 +68,7 @@ void checkText(PageChecks& checks, const TAspxObjText& text) {
 void CheckCharacterCodes(PageChecks& checks) {
   if (!checks.enabled(244)) return;
   for (const PageObjectEntry& entry : checks.page.Objects)
-    if (const auto* text = dynamic_cast<const TAspxObjText*>(entry.Object.get()))
-      checkText(checks, *text);
+    if (const auto* text = objectAs<TAspxObjText>(entry.Object.get())) checkText(checks, *text);
 }
 
 }  // namespace sorvik

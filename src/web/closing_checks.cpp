@@ -48,12 +48,12 @@ void CheckClosingOrder(PageChecks& checks) {
   auto& objects = checks.page.Objects;
   for (size_t i = 0; i < objects.size(); ++i) {
     TPageObject& object = *objects[i].Object;
-    if (dynamic_cast<TAspxObjUnknown*>(&object)) continue;
-    if (const auto* tag = dynamic_cast<TAspxObj*>(&object)) {
+    if (objectAs<TAspxObjUnknown>(&object)) continue;
+    if (const auto* tag = objectAs<TAspxObj>(&object)) {
       if (opens(*tag)) open.push(tag->Kind);
       continue;
     }
-    auto* closing = dynamic_cast<TAspxObjClosing*>(&object);
+    auto* closing = objectAs<TAspxObjClosing>(&object);
     if (!closing || !kindNests(closing->Kind) || CheckNeedlessClosing(checks, *closing)) continue;
     const std::optional<int> top = open.top();
     const std::optional<int> second = open.second();

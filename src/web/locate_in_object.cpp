@@ -11,7 +11,7 @@ PagePlace LocateInObject(const TAspxObj& object, std::string_view text) {
   // line fields hold the line less 1; but one that starts with a line break is placed on
   // the line after that break.
   PagePlace place{true, object.StartLine, object.StartCol + 1};
-  if (dynamic_cast<const TAspxObjText*>(&object)) {
+  if (objectAs<TAspxObjText>(&object)) {
     place.column = object.StartCol;
     if (!startsWith(object.Text, "\r")) ++place.line;
   }

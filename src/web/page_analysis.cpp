@@ -18,8 +18,8 @@ void runChecks(PageChecks& checks) {
   CheckContext(checks);
   CheckCharacterCodes(checks);
   for (PageObjectEntry& entry : checks.page.Objects) {
-    auto* tag = dynamic_cast<TAspxObj*>(entry.Object.get());
-    if (tag && !dynamic_cast<TAspxObjUnknown*>(tag)) CheckTags(checks, *tag);
+    auto* tag = objectAs<TAspxObj>(entry.Object.get());
+    if (tag && !objectAs<TAspxObjUnknown>(tag)) CheckTags(checks, *tag);
   }
   CheckStyleClasses(checks);
   CheckAmpersands(checks);
@@ -32,7 +32,7 @@ void spellPage(TProject& project, const TAspxForm& page) {
   if (spelling.spellText) SpellPageObjects(project, page, spelling.spellText);
   if (!spelling.spellScriptMessages) return;
   for (const PageObjectEntry& entry : page.Objects) {
-    const auto* script = dynamic_cast<const TAspxObjHTML*>(entry.Object.get());
+    const auto* script = objectAs<TAspxObjHTML>(entry.Object.get());
     if (!script || script->Kind != kTagScript) continue;
     std::optional<std::string> language = script->attribute("language");
     if (!language) language = script->attribute("type");

@@ -12,7 +12,7 @@ bool PageChecks::enabled(int kind) const {
 }
 
 int PageChecks::lineOf(const TPageObject& object) {
-  return dynamic_cast<const TAspxObjText*>(&object) ? object.StartLine + 1 : object.StartLine;
+  return objectAs<TAspxObjText>(&object) ? object.StartLine + 1 : object.StartLine;
 }
 
 const std::string& PageChecks::lineText(int line) const {

@@ -11,12 +11,12 @@ std::optional<std::string> TAspxObj::attribute(std::string_view name) const {
 }
 
 std::string_view pageObjectClassName(const TPageObject& object) {
-  if (dynamic_cast<const TAspxObjHTML*>(&object)) return "TAspxObjHTML";
-  if (dynamic_cast<const TAspxObjUnknown*>(&object)) return "TAspxObjUnknown";
-  if (dynamic_cast<const TAspxObjCompiler*>(&object)) return "TAspxObjCompiler";
-  if (dynamic_cast<const TAspxObjText*>(&object)) return "TAspxObjText";
-  if (dynamic_cast<const TAspxObjComment*>(&object)) return "TAspxObjComment";
-  if (dynamic_cast<const TAspxObjClosing*>(&object)) return "TAspxObjClosing";
+  if (objectAs<TAspxObjHTML>(&object)) return "TAspxObjHTML";
+  if (objectAs<TAspxObjUnknown>(&object)) return "TAspxObjUnknown";
+  if (objectAs<TAspxObjCompiler>(&object)) return "TAspxObjCompiler";
+  if (objectAs<TAspxObjText>(&object)) return "TAspxObjText";
+  if (objectAs<TAspxObjComment>(&object)) return "TAspxObjComment";
+  if (objectAs<TAspxObjClosing>(&object)) return "TAspxObjClosing";
   return "TAspxObj";
 }
 

@@ -23,8 +23,8 @@ std::vector<OutlineLine> TAspxForm::Outline(const NeedlessClosingCheck& needless
   for (PageObjectEntry& entry : Objects) {
     TPageObject& object = *entry.Object;
     // Runs of text are no tags; unknown tags have no place in the structure.
-    if (dynamic_cast<TAspxObjText*>(&object) || dynamic_cast<TAspxObjUnknown*>(&object)) continue;
-    if (auto* closing = dynamic_cast<TAspxObjClosing*>(&object)) {
+    if (objectAs<TAspxObjText>(&object) || objectAs<TAspxObjUnknown>(&object)) continue;
+    if (auto* closing = objectAs<TAspxObjClosing>(&object)) {
       if (neverClosed(closing->Kind) && closing->Kind != kTagP) {
         if (needlessClosing) needlessClosing(*closing);
       } else if (kindNests(closing->Kind)) {
@@ -33,7 +33,7 @@ std::vector<OutlineLine> TAspxForm::Outline(const NeedlessClosingCheck& needless
       }
       continue;
     }
-    const auto* tag = dynamic_cast<const TAspxObj*>(&object);
+    const auto* tag = objectAs<TAspxObj>(&object);
     const int kind = tag ? tag->Kind : kCommentKind;  // a comment has no kind field
     if (!kindNests(kind)) {
       outline.push_back({indent, false, kind});

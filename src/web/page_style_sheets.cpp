@@ -9,7 +9,7 @@ namespace sorvik {
 std::vector<TAspxStyleSheet> TAspxForm::GetStyleSheets(const LinkedFileCheck& linkedFile) {
   std::vector<TAspxStyleSheet> sheets;
   for (PageObjectEntry& entry : Objects) {
-    auto* link = dynamic_cast<TAspxObj*>(entry.Object.get());
+    auto* link = objectAs<TAspxObj>(entry.Object.get());
     if (!link || link->TagName != "link") continue;
     const std::optional<std::string> rel = link->attribute("rel");
     const std::optional<std::string> href = link->attribute("href");

@@ -117,7 +117,7 @@ void TAspxForm::addTag(std::string text, int line, int column) {
   object->StartCol = column;
   object->EndLine = line_;
   object->EndCol = column_;
-  auto* script = dynamic_cast<TAspxObjHTML*>(object.get());
+  auto* script = objectAs<TAspxObjHTML>(object.get());
   Objects.push_back({"", std::move(object)});
   if (script && script->Kind == kTagScript)
     script->ScriptText = prepareScriptText(skipScriptBody());

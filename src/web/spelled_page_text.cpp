@@ -75,11 +75,11 @@ void SpellPageObjects(TProject& project, const TAspxForm& page, const SpellPiece
   int openScripts = 0;
   for (const PageObjectEntry& entry : page.Objects) {
     const TPageObject* object = entry.Object.get();
-    if (const auto* closing = dynamic_cast<const TAspxObjClosing*>(object)) {
+    if (const auto* closing = objectAs<TAspxObjClosing>(object)) {
       if (closing->Kind == kTagScript && openScripts > 0) --openScripts;
       continue;
     }
-    if (dynamic_cast<const TAspxObjText*>(object)) {
+    if (objectAs<TAspxObjText>(object)) {
       if (openScripts > 0) continue;
       // A text object's line already counts from 0.
       const std::string text = trim(DecodeCharacterReferences(entry.Text));
@@ -87,7 +87,7 @@ void SpellPageObjects(TProject& project, const TAspxForm& page, const SpellPiece
         spell(project, text, kPageTextKind, page.Lines, object->StartLine);
       continue;
     }
-    const auto* tag = dynamic_cast<const TAspxObj*>(object);
+    const auto* tag = objectAs<TAspxObj>(object);
     if (!tag) continue;
     if (tag->Kind == kTagScript) ++openScripts;
     for (const SpelledAttribute& attribute : spelledAttributes(*tag)) {

@@ -101,17 +101,17 @@ struct UnknownTagLines : RunData {
 };
 
 bool isUnknown(const TPageObject& object) {
-  return dynamic_cast<const TAspxObjUnknown*>(&object) != nullptr;
+  return objectAs<TAspxObjUnknown>(&object) != nullptr;
 }
 
 // A tag proper of that kind: not unknown, not a closing.
 const TAspxObj* tagOf(const TPageObject& object, int kind) {
-  const auto* tag = dynamic_cast<const TAspxObj*>(&object);
+  const auto* tag = objectAs<TAspxObj>(&object);
   return tag && tag->Kind == kind && !isUnknown(object) ? tag : nullptr;
 }
 
 bool closes(const TPageObject& object, int kind) {
-  const auto* closing = dynamic_cast<const TAspxObjClosing*>(&object);
+  const auto* closing = objectAs<TAspxObjClosing>(&object);
   return closing && closing->Kind == kind;
 }
 
@@ -127,7 +127,7 @@ void ListUnknownTags(PageChecks& checks) {
     if (closes(object, kTagScript)) --scriptDepth;
     if (!isUnknown(object) || scriptDepth != 0) continue;
     // The name ends at the first blank or line break.
-    const std::string& text = dynamic_cast<const TAspxObj&>(object).Text;
+    const std::string& text = objectAs<TAspxObj>(&object)->Text;
     size_t end = 0;
     while (end < text.size() && static_cast<unsigned char>(text[end]) > ' ') ++end;
     const std::string line =
@@ -160,12 +160,12 @@ void CheckContext(PageChecks& checks) {
   for (const PageObjectEntry& entry : checks.page.Objects) {
     const TPageObject& object = *entry.Object;
     if (isUnknown(object)) continue;
-    if (const auto* closing = dynamic_cast<const TAspxObjClosing*>(&object)) {
+    if (const auto* closing = objectAs<TAspxObjClosing>(&object)) {
       if (closing->Kind == kTagScript) inScript = false;
       open.closeTo(closing->Kind);
       continue;
     }
-    const auto* tag = dynamic_cast<const TAspxObj*>(&object);
+    const auto* tag = objectAs<TAspxObj>(&object);
     if (!tag) continue;
     if (tag->Kind == kTagScript) {
       inScript = true;

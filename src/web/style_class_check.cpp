@@ -24,7 +24,7 @@ void CheckStyleClasses(PageChecks& checks) {
     selectors.insert(sheet.Selectors.begin(), sheet.Selectors.end());
 
   for (const PageObjectEntry& entry : checks.page.Objects) {
-    const auto* tag = dynamic_cast<const TAspxObj*>(entry.Object.get());
+    const auto* tag = objectAs<TAspxObj>(entry.Object.get());
     if (!tag) continue;
     std::string attribute = "class";
     std::optional<std::string> written = tag->attribute(attribute);

@@ -9,12 +9,12 @@ namespace sorvik {
 void CountWebObjects(TCounts& counts, const TAspxForm& page) {
   for (const PageObjectEntry& entry : page.Objects) {
     const TPageObject* object = entry.Object.get();
-    if (dynamic_cast<const TAspxObjComment*>(object)) {
+    if (objectAs<TAspxObjComment>(object)) {
       counts.addWebObject(kCommentKind);
       continue;
     }
-    const auto* tag = dynamic_cast<const TAspxObj*>(object);
-    if (!tag || dynamic_cast<const TAspxObjUnknown*>(tag) || tag->Kind == kNoKind) continue;
+    const auto* tag = objectAs<TAspxObj>(object);
+    if (!tag || objectAs<TAspxObjUnknown>(tag) || tag->Kind == kNoKind) continue;
     counts.addWebObject(tag->Kind);
   }
 }

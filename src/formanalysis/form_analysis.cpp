@@ -76,6 +76,8 @@ void buildCrossUnitCollections(TProject& project) {
     unitForm.FormName = form->FormName;
     for (const auto& entry : form->Objects) {
       const int kind = entry.Object->Kind;
+      unitForm.ComponentMarkers.emplace_back(upperCase(entry.Name),
+                                             "<" + upperCase(componentKindTableName(kind)) + ">");
       if (kind == kKindTable || kind == kKindQuery) unitForm.DatasetNames.push_back(entry.Name);
       if (kind != kKindListBox) continue;
       facts.HasListBox = true;

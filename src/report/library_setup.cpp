@@ -2,6 +2,7 @@
 
 #include "changes/file_change.h"
 #include "checks/statement_checks.h"
+#include "checks/template_hooks.h"
 #include "formanalysis/form_analysis.h"
 #include "naming/naming_run.h"
 #include "project/program_folder.h"
@@ -28,6 +29,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachFormAnalysis(*context);
   attachWebAnalysis(*context);
   attachSourceModel(*context);
+  attachCodeTemplates(*context);
   attachStatementChecks(*context);
   attachSpelling(*context);
   attachNaming(*context);

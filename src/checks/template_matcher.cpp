@@ -71,7 +71,9 @@ class TemplateRun {
   void fillSuggestion(const std::string& line, std::string& suggestion) const;
   bool applyNames(std::string& text, bool asDeclared) const;
   bool freshOccurrence(std::string_view text, std::string_view find, bool caseSensitive) const;
-  std::string replaceOccurrences(const std::string& text, const std::string& find) const;
+  std::string replaceOccurrences(const std::string& text, const std::string& find,
+                                 const std::vector<size_t>& positions) const;
+  std::string submatchSuggestion(int u, const std::string& find);
   void report(int u, int last, const std::string& suggestion);
 
   TProject& project_;
@@ -80,7 +82,8 @@ class TemplateRun {
   TProcedureItem& routine_;
   const std::vector<std::string>& lines_;
   std::vector<bool>& matchedLines_;
-  std::string replacement_;  // the replacement text with the variables put in, upper case
+  std::string replacement_;     // the replacement text with the variables put in, upper case
+  bool wholeFileLine_ = false;  // the suggestion is the stored file line changed
 };
 
 bool TemplateRun::applyNames(std::string& text, bool asDeclared) const {
@@ -111,17 +114,15 @@ bool TemplateRun::freshOccurrence(std::string_view text, std::string_view find,
   return false;
 }
 
-// The occurrences of `find` in `text` (whole words outside literals, ignoring case) replaced
-// by the replacement text from left to right, the search going on after each replacement;
-// an occurrence that already stands inside the replacement text stays.
-std::string TemplateRun::replaceOccurrences(const std::string& text,
-                                            const std::string& find) const {
+// The occurrences of `find` at `positions` of `text` replaced by the replacement text from
+// left to right; an occurrence that already stands inside the replacement text stays.
+std::string TemplateRun::replaceOccurrences(const std::string& text, const std::string& find,
+                                            const std::vector<size_t>& positions) const {
   const size_t inside = replacement_.find(upperCase(find));
-  WordSearch search(find, text, false, false);
   std::string out;
   size_t copied = 0;
-  for (int at = search.next(1); at != 0; at = search.next(at + static_cast<int>(find.size()))) {
-    const size_t pos = static_cast<size_t>(at - 1);
+  for (const size_t pos : positions) {
+    if (pos < copied) continue;
     if (inside != std::string::npos && pos >= inside &&
         sameText(std::string_view(text).substr(pos - inside, replacement_.size()), replacement_))
       continue;
@@ -131,6 +132,31 @@ std::string TemplateRun::replaceOccurrences(const std::string& text,
   }
   out.append(text, copied, std::string::npos);
   return out;
+}
+
+// The line as written with the occurrences of `find` replaced; empty when `find` is not
+// found there. A line that the builder split off a file line (after THEN, say) shares that
+// file line with other statements: the file line as stored is changed then, so that
+// applying the suggestion keeps them.
+std::string TemplateRun::submatchSuggestion(int u, const std::string& find) {
+  const TCodeUnit& unit = *routine_.Unit;
+  const size_t at = static_cast<size_t>(u);
+  const int fileLine = unit.LineMap[at];
+  const bool shared = (at > 0 && unit.LineMap[at - 1] == fileLine) ||
+                      (at + 1 < unit.size() && unit.LineMap[at + 1] == fileLine);
+  wholeFileLine_ = shared;
+  if (shared) {
+    const std::vector<size_t> found = FindInSourceLine(routine_, u, find, false);
+    if (found.empty()) return "";
+    return replaceOccurrences(unit.SourceLines[static_cast<size_t>(fileLine)], find, found);
+  }
+  const std::string original = OriginalLineText(unit, u);
+  if (original.empty() || !freshOccurrence(original, find, false)) return "";
+  std::vector<size_t> found;
+  WordSearch search(find, original, false, false);
+  for (int pos = search.next(1); pos != 0; pos = search.next(pos + static_cast<int>(find.size())))
+    found.push_back(static_cast<size_t>(pos - 1));
+  return replaceOccurrences(original, find, found);
 }
 
 void TemplateRun::fillSuggestion(const std::string& line, std::string& suggestion) const {
@@ -144,13 +170,7 @@ bool TemplateRun::CompareLine(const std::string& line, std::string find, std::st
     fillSuggestion(line, suggestion);
     return true;
   }
-  if (item_.Submatch && freshOccurrence(line, find, true)) {
-    const std::string original = OriginalLineText(*routine_.Unit, u);
-    if (original.empty() || !freshOccurrence(original, find, false))
-      suggestion.clear();
-    else
-      suggestion = replaceOccurrences(original, find);
-  }
+  if (item_.Submatch && freshOccurrence(line, find, true)) suggestion = submatchSuggestion(u, find);
   bool equal = false;
   if (item_.HasValues) {
     FillValues(item_.Rule1, item_.Rule2, line, find);
@@ -177,6 +197,8 @@ void TemplateRun::report(int u, int last, const std::string& suggestion) {
   // A match over several lines replaces the file lines it covers, blank lines between its
   // lines included; lines that do not follow one another in the file take no replacement.
   int lineCount = item_.FindLineCount;
+  // A statement that shares its file line with others keeps them.
+  if (last == u && !wholeFileLine_) lines = FitToPhysicalLine(routine_, u, std::move(lines));
   if (last > u) {
     const int span =
         unit.LineMap[static_cast<size_t>(last)] - unit.LineMap[static_cast<size_t>(u)] + 1;
@@ -215,6 +237,7 @@ bool TemplateRun::MatchTemplate(const std::string& findText) {
       span += lines_[last];
     }
     std::string suggestion;
+    wholeFileLine_ = false;
     const std::string indent = Indentation(routine_, u);
     for (size_t r = 0; r < item_.ReplaceLines.size(); ++r)
       suggestion += (r > 0 ? "\r\n" : "") + indent + item_.ReplaceLines[r];

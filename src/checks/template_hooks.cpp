@@ -11,7 +11,7 @@
 
 namespace sorvik {
 
-void attachCodeTemplates(AppContext& context) {
+void LoadUserTemplates(AppContext& context) {
   TCodeTemplate& templates = context.service<UserTemplates>().List;
   templates.LoadTemplates(context.programFolder, context.prompter);
   auto& switches = context.settings.Templates;
@@ -22,6 +22,10 @@ void attachCodeTemplates(AppContext& context) {
     switches.push_back({i < templates.CodeNames.size() ? templates.CodeNames[i] : std::string(),
                         item.IsWarning, item.Enabled});
   }
+}
+
+void attachCodeTemplates(AppContext& context) {
+  LoadUserTemplates(context);
   context.service<RoutineAnalysers>().onRoutine.push_back(RunUserTemplates);
 }
 

@@ -15,8 +15,10 @@ struct UserTemplates {
   TCodeTemplate List;
 };
 
-// Loads the templates, gives each its switch ([Template] index in config.ini) and name in
-// the settings, and attaches the run; attach it before the statement checks.
+// Loads the templates and gives each its switch ([Template] index in config.ini) and name
+// in the settings.
+void LoadUserTemplates(AppContext& context);
+// Loads the templates and attaches their run; attach it before the statement checks.
 void attachCodeTemplates(AppContext& context);
 // Runs the enabled templates on a routine of a code scan.
 void RunUserTemplates(TProject& project, TProcedureItem& routine);

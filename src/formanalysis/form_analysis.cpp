@@ -103,6 +103,8 @@ void attachFormAnalysis(AppContext& context) {
 
 std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string& path,
                                            bool runChecks) {
+  const SearchWalk& search = project.Search;
+  if (project.SearchMode && (!search.coversForms || search.isFull())) return nullptr;
   // Results name the file as the unit walk names units: with "." and ".." resolved.
   project.CurrentFile = ResolvePath(path);
   project.observer().fileLabel(project.CurrentFile);
@@ -121,6 +123,7 @@ std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string&
     return nullptr;
   }
   if (project.SpellMode) spellForm(project, *form);
+  if (project.SearchMode && search.searchForm) search.searchForm(project, form->Lines.text());
   // The search takes the form in its own mode; the naming runs only name.
   if (runChecks && !project.SpellMode && !project.SearchMode && !project.NamingMode &&
       !project.RenameMode) {

@@ -23,7 +23,8 @@ bool isTwoPassRun(const TProject& project) {
 // One unit of the second pass; false ends the unit walk.
 bool walkUnit(TProject& project, const std::string& file) {
   project.CurrentFile = ResolvePath(file);
-  project.IsProjectFile = project.SearchMode && sameText(extensionOf(file), ".dpr");
+  project.IsProjectFile =
+      project.SearchMode && project.Search.coversCode && sameText(extensionOf(file), ".dpr");
   project.observer().fileLabel(project.CurrentFile);
   const auto& walk = project.context().hooks.walkUnit;
   if (walk && !walk(project, project.IsProjectFile)) return false;

@@ -8,6 +8,7 @@
 #include "project/program_folder.h"
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
+#include "search/search_run.h"
 #include "source/source_model.h"
 #include "spelling/spelling_hooks.h"
 #include "web/page_analysis.h"
@@ -33,6 +34,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachStatementChecks(*context);
   attachSpelling(*context);
   attachNaming(*context);
+  attachSearch(*context);
   attachFileChanges(*context);
   attachStatisticsSources(*context);
   return context;

@@ -287,11 +287,12 @@ void TCodeTemplate::RunTemplates(TProject& project) {
         warnNames(StringChooser->ApplyNames(routine.AllVars.Strings, "STRING", false, text));
       if (item.IntegerCount > 0)
         warnNames(IntegerChooser->ApplyNames(routine.AllVars.Integers, "INTEGER", false, text));
-      return run.MatchTemplate(text);
+      run.MatchTemplate(text);
     };
-    // Each walk stops at its first choice that matches.
+    // Every choice is tried: the lines that one choice of variables matches are not the
+    // lines another matches, and each line is reported once.
     const auto walk = [&](std::optional<TNonDupeCount>& chooser) {
-      while (!chooser->Done && !tryChoice()) chooser->Next();
+      for (; !chooser->Done; chooser->Next()) tryChoice();
     };
     if (!item.hasVariables()) {
       run.MatchTemplate(item.FindText);

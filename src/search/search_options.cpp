@@ -55,7 +55,12 @@ std::string normalise(const std::string& text, bool useTemplate) {
        {"<integer", "<string", "<stringvalue", "<charvalue", "<floatvalue", "<intvalue"})
     out = replaceAllText(out, word, word);
   out = replaceAll(out, "<integer>", "<integer1>");
-  return replaceAll(out, "<string>", "<string1>");
+  out = replaceAll(out, "<string>", "<string1>");
+  // The dialog's own example "<string1>:=IntToStr(<intvalue>);" finds "s:=IntToStr(99);":
+  // an unnumbered value stands for the first value of its kind.
+  for (const char* word : {"<intvalue", "<strvalue", "<charvalue"})
+    out = replaceAllText(out, std::string(word) + ">", std::string(word) + "1>");
+  return out;
 }
 
 }  // namespace

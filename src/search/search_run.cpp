@@ -46,17 +46,19 @@ const std::vector<std::string>& searchedLines(const TCodeUnit& unit,
 // One matcher for a unit or a form: plain, whole words or a regular expression.
 class LineMatcher {
  public:
-  explicit LineMatcher(const TSearchOptions& options)
-      : options_(options), plain_(options.SearchText) {
+  // `upperOutsideLiterals`: the lines are upper case already but for their literals.
+  LineMatcher(const TSearchOptions& options, bool upperOutsideLiterals)
+      : options_(options), plain_(options.SearchText), upperOutsideLiterals_(upperOutsideLiterals) {
     if (options.UseRegExpr) expression_.emplace(options.Expression, options.CaseSensitive);
     plain_.InLiterals = !options.IgnoreLiterals;
   }
 
-  // Whether the line matches; a line that is not case-sensitive is upper-cased in full (its
-  // literals too), which the lists leave as written.
+  // Whether the line matches; unless the search is case-sensitive the line is upper-cased in
+  // full, literals too.
   bool matches(const std::string& line, bool& givenUp) {
     const std::string* text = &line;
-    if (!options_.CaseSensitive && line.find('\'') != std::string::npos) {
+    if (!options_.CaseSensitive &&
+        (!upperOutsideLiterals_ || line.find('\'') != std::string::npos)) {
       upper_ = upperCase(line);
       text = &upper_;
     }
@@ -74,6 +76,7 @@ class LineMatcher {
   const TSearchOptions& options_;
   TSearchUtils plain_;
   std::optional<TSynSearchUtil> expression_;
+  bool upperOutsideLiterals_;
   std::string upper_;
 };
 
@@ -136,7 +139,7 @@ void StartSearch(TProject& project) {
 
 bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options) {
   if (options.full()) return false;
-  LineMatcher matcher(options);
+  LineMatcher matcher(options, true);
   const std::vector<std::string>& lines = searchedLines(unit, options);
   bool givenUp = false;
   for (size_t i = 0; i < lines.size(); ++i) {
@@ -153,7 +156,7 @@ bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options
 
 void SearchFormLines(TProject& project, TSearchOptions& options,
                      const std::vector<std::string>& lines) {
-  LineMatcher matcher(options);
+  LineMatcher matcher(options, false);
   bool givenUp = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     const int n = static_cast<int>(i);

@@ -170,6 +170,17 @@ INSTANTIATE_TEST_SUITE_P(
                      3}),
     [](const testing::TestParamInfo<TemplateCase>& info) { return info.param.name; });
 
+// Each choice of variables finds its own lines: a match with one does not end the walk.
+TEST(CodeTemplates, EveryChoiceOfVariablesIsTried) {
+  CheckFixture fixture(iniWith("Find1=<INTEGER1>:=<INTEGER1>+<INTVALUE1>;\r\n"));
+  fixture.addUnit("Unit1.pas", routineUnit({"  I, J, K: Integer;"},
+                                           {"  J := J + 1;", "  I := I + 2;", "  K := I + 3;"}));
+  const std::vector<Finding> findings = fixture.scanFor({1000});
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[0].line, routineBodyLine({"  I, J, K: Integer;"}, 0));
+  EXPECT_EQ(findings[1].line, routineBodyLine({"  I, J, K: Integer;"}, 1));
+}
+
 TEST(CodeTemplates, KindNameAndWarningFlagComeFromTheTemplate) {
   CheckFixture fixture(
       "[Codes]\r\nC1=First\r\nC2=Second\r\n[Hint1]\r\nFind1=A:=1;\r\nCode=1\r\n"

@@ -106,7 +106,7 @@ TEST(SearchOptions, ConfirmationChecksInTheirOrder) {
 
 TEST(SearchOptions, TextIsNormalisedUnlessCaseSensitive) {
   TempFolder home;
-  SearchDialogValues values = withText("x:=<Integer>+<STRING>+<IntValue1>+'a';");
+  SearchDialogValues values = withText("x:=<Integer>+<STRING>+<IntValue>+'a';");
   values.Expressions = kVariableExpressions;
   EXPECT_EQ(TSearchOptions(values, home.path()).SearchText,
             "X:=<integer1>+<string1>+<intvalue1>+'a';");
@@ -115,7 +115,7 @@ TEST(SearchOptions, TextIsNormalisedUnlessCaseSensitive) {
   values.CaseSensitive = false;
   values.Expressions = kNoExpressions;
   EXPECT_EQ(TSearchOptions(values, home.path()).SearchText,
-            "X:=<INTEGER>+<STRING>+<INTVALUE1>+'A';");
+            "X:=<INTEGER>+<STRING>+<INTVALUE>+'A';");
   values.Scope = kScopeForms;  // variable expressions are plain text in forms
   values.Expressions = kVariableExpressions;
   EXPECT_FALSE(TSearchOptions(values, home.path()).UseTemplate);

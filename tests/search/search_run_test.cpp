@@ -31,7 +31,8 @@ const char* kUnit =
     "  FreeAndNil(List);\r\n"             // 14
     "end;\r\n"                            // 15
     "end.\r\n";
-const char* kForm = "object Form1: TForm1\r\n  Caption = 'Free form'\r\nend\r\n";
+const char* kForm =
+    "object Form1: TForm1\r\n  Caption = 'Free form'\r\n  OnClose = FreeAll\r\nend\r\n";
 
 // A project of a unit with its form and a unit without an implementation section, searched
 // with the options of the dialog.
@@ -98,18 +99,21 @@ TEST_F(SearchRun, OptionCombinations) {
       {"plain",
        text("free"),
        {"List.Free;|Code|Unit1.pas|10", "S:='Free';|Code|Unit1.pas|11",
-        "FreeAndNil(List);|Code|Unit1.pas|14", "  Caption = 'Free form'|Form|Unit1.dfm|2"}},
+        "FreeAndNil(List);|Code|Unit1.pas|14", "  Caption = 'Free form'|Form|Unit1.dfm|2",
+        "  OnClose = FreeAll|Form|Unit1.dfm|3"}},
       {"caseSensitive",
        caseSensitive,
        {"List.Free;|Code|Unit1.pas|10", "S:='Free';|Code|Unit1.pas|11",
-        "FreeAndNil(List);|Code|Unit1.pas|14", "  Caption = 'Free form'|Form|Unit1.dfm|2"}},
+        "FreeAndNil(List);|Code|Unit1.pas|14", "  Caption = 'Free form'|Form|Unit1.dfm|2",
+        "  OnClose = FreeAll|Form|Unit1.dfm|3"}},
       {"keepSpacing", spacing, {"S:='Free';|Code|Unit1.pas|11"}},
       {"compactedSpacing", text("S   :="), {}},
       {"keepComments", comments, {"List.Free;{FREE the list}|Code|Unit1.pas|10"}},
       {"ignoreComments", text("FREE THE"), {}},
       {"ignoreLiterals",
        literals,
-       {"List.Free;|Code|Unit1.pas|10", "FreeAndNil(List);|Code|Unit1.pas|14"}},
+       {"List.Free;|Code|Unit1.pas|10", "FreeAndNil(List);|Code|Unit1.pas|14",
+        "  OnClose = FreeAll|Form|Unit1.dfm|3"}},
       {"wholeWords",
        words,
        {"List.Free;|Code|Unit1.pas|10", "S:='Free';|Code|Unit1.pas|11",
@@ -118,7 +122,9 @@ TEST_F(SearchRun, OptionCombinations) {
        code,
        {"List.Free;|Code|Unit1.pas|10", "S:='Free';|Code|Unit1.pas|11",
         "FreeAndNil(List);|Code|Unit1.pas|14"}},
-      {"forms", forms, {"  Caption = 'Free form'|Form|Unit1.dfm|2"}},
+      {"forms",
+       forms,
+       {"  Caption = 'Free form'|Form|Unit1.dfm|2", "  OnClose = FreeAll|Form|Unit1.dfm|3"}},
       {"regular", regular, {"S:=IntToStr(N)+'Hi';|Code|Unit1.pas|13"}},
       {"variables", variables, {"N:=N+1;|Code|Unit1.pas|12"}},
       // A literal of the expression keeps its case, as the code's literals do.
@@ -146,7 +152,7 @@ TEST_F(SearchRun, Limits) {
   values.LimitAmount = "2";
   EXPECT_EQ(search(values).size(), 2u);
   values.LimitAmount = "";
-  EXPECT_EQ(search(values).size(), 4u);
+  EXPECT_EQ(search(values).size(), 5u);
 }
 
 TEST_F(SearchRun, WithinTheLastResults) {

@@ -26,6 +26,9 @@ struct SearchWalk {
   bool byRoutines = false;  // a variable-expression search, run on each routine
   bool ignoreComments = true;
   std::function<bool()> full;  // the hits have reached the search's limit
+  // The unit at the path holds nothing the search can find and has an implementation
+  // section: the walk passes it over without reading it.
+  std::function<bool(const std::string& path)> cannotMatch;
   // Searches the lines of the form `CurrentFile`.
   std::function<void(TProject&, const std::vector<std::string>& lines)> searchForm;
 

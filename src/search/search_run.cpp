@@ -1,10 +1,12 @@
 #include "search/search_run.h"
 
+#include <algorithm>
 #include <exception>
 #include <optional>
 
 #include "generic/paths.h"
 #include "generic/strings.h"
+#include "generic/text_file.h"
 #include "project/app_context.h"
 #include "project/project.h"
 #include "project/prompter.h"
@@ -88,6 +90,44 @@ void noteGivenUp(TProject& project) {
                    ": the line is taken as not matching");
 }
 
+// The longest run of ASCII letters, digits and "_" in the text: whatever the preparation
+// of a unit's lines does (blanks compacted, comments blanked, letters upper-cased), such a
+// run of a line it finds stands in the file as written, in some letter case.
+std::string_view keyRun(std::string_view text) {
+  std::string_view best;
+  for (size_t i = 0; i < text.size();) {
+    const auto isKey = [](char c) { return isIdentChar(c); };
+    if (!isKey(text[i])) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < text.size() && isKey(text[end])) ++end;
+    if (end - i > best.size()) best = text.substr(i, end - i);
+    i = end;
+  }
+  return best;
+}
+
+bool containsAsciiIgnoringCase(std::string_view bytes, std::string_view word) {
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return std::search(bytes.begin(), bytes.end(), word.begin(), word.end(),
+                     [&](char a, char b) { return lower(a) == lower(b); }) != bytes.end();
+}
+
+// A plain search passes over a unit whose file does not hold the key run of its text. The
+// unit must show an implementation section, so that the error of a unit without one is
+// still reported.
+bool unitCannotMatch(const TSearchOptions& options, const std::string& path) {
+  if (options.UseRegExpr || options.UseTemplate) return false;
+  const std::string_view key = keyRun(options.SearchText);
+  if (key.empty()) return false;
+  const std::optional<std::string> bytes = readFileBytes(path);
+  if (!bytes || !containsAsciiIgnoringCase(*bytes, "implementation")) return false;
+  if (options.CaseSensitive) return bytes->find(key) == std::string::npos;
+  return !containsAsciiIgnoringCase(*bytes, key);
+}
+
 void searchRoutine(TProject& project, TProcedureItem& routine) {
   if (!project.SearchMode) return;
   TSearchOptions* options = currentSearchOptions(project.context());
@@ -131,10 +171,12 @@ void StartSearch(TProject& project) {
   walk.searchForm = [&options](TProject& run, const std::vector<std::string>& lines) {
     SearchFormLines(run, options, lines);
   };
+  walk.cannotMatch = [&options](const std::string& path) { return unitCannotMatch(options, path); };
   runData(project).Rows.clear();
   Start(project);
   walk.full = nullptr;
   walk.searchForm = nullptr;
+  walk.cannotMatch = nullptr;
 }
 
 bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options) {

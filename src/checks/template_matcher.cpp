@@ -52,6 +52,21 @@ std::string OriginalLineText(const TCodeUnit& unit, int u) {
   return unit.Lines[static_cast<size_t>(u)];
 }
 
+// A placeholder that the suggestion still holds: "<OBJ>" (which no name is put in for), a
+// variable the template does not count, or a value the line does not have. Applied, such a
+// suggestion would write the placeholder into the code.
+bool holdsPlaceholder(const std::string& suggestion) {
+  const std::string text = upperCase(suggestion);
+  if (text.find("<OBJ>") != std::string::npos) return true;
+  for (const char* word : {"<STRING", "<INTEGER", "<STRVALUE", "<CHARVALUE", "<INTVALUE"}) {
+    const size_t length = std::string_view(word).size();
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1))
+      if (at + length < text.size() && text[at + length] >= '0' && text[at + length] <= '9')
+        return true;
+  }
+  return false;
+}
+
 // One template on one routine for one choice of variables.
 class TemplateRun {
  public:
@@ -190,10 +205,14 @@ void TemplateRun::report(int u, int last, const std::string& suggestion) {
                      unit.LineMap[static_cast<size_t>(u)]);
     return;
   }
-  SuggestionLines lines = split(suggestion, '\n');
-  if (suggestion.empty()) lines->clear();
-  for (std::string& text : *lines)
-    if (!text.empty() && text.back() == '\r') text.pop_back();
+  SuggestionLines lines;
+  if (!holdsPlaceholder(suggestion)) {
+    std::vector<std::string> parts;
+    if (!suggestion.empty()) parts = split(suggestion, '\n');
+    for (std::string& text : parts)
+      if (!text.empty() && text.back() == '\r') text.pop_back();
+    lines = std::move(parts);
+  }
   // A match over several lines replaces the file lines it covers, blank lines between its
   // lines included; lines that do not follow one another in the file take no replacement.
   int lineCount = item_.FindLineCount;

@@ -194,6 +194,21 @@ TEST(CodeTemplates, KindNameAndWarningFlagComeFromTheTemplate) {
   EXPECT_EQ(fixture.project().report().OutputLines[1], "\"Unit1.pas\"(12):[Warn] Second");
 }
 
+// No name is put in for "<OBJ>", nor for a value the line lacks: the result comes without a
+// suggestion that would write the placeholder into the code.
+TEST(CodeTemplates, PlaceholderLeftInTheReplacementGivesNoSuggestion) {
+  CheckFixture fixture(
+      "[Codes]\r\nC1=Object\r\nC2=Value\r\n[Hint1]\r\nFind1=<OBJ>.FREE;\r\n"
+      "Replace1=FreeAndNil(<OBJ>);\r\nCode=1\r\n[Hint2]\r\nFind1=A:=<INTVALUE1>;\r\n"
+      "Replace1=A:=<INTVALUE2>;\r\nCode=2\r\n");
+  fixture.addUnit("Unit1.pas", routineUnit({"  List: TList<Integer>;", "  A: Integer;"},
+                                           {"  List.Free;", "  A := 1;"}));
+  const std::vector<Finding> findings = fixture.scanFor({1000, 1001});
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_FALSE(findings[0].hasSuggestion);
+  EXPECT_FALSE(findings[1].hasSuggestion);
+}
+
 TEST(CodeTemplates, SwitchedOffTemplateDoesNotRun) {
   CheckFixture fixture(iniWith("Find1=A:=1;\r\n"));
   fixture.settings().Templates.at(0).enabled = false;

@@ -99,6 +99,7 @@ class TemplateRun {
   std::vector<bool>& matchedLines_;
   std::string replacement_;     // the replacement text with the variables put in, upper case
   bool wholeFileLine_ = false;  // the suggestion is the stored file line changed
+  bool partOfLine_ = false;     // matched part of the line, and the suggestion is not the line
 };
 
 bool TemplateRun::applyNames(std::string& text, bool asDeclared) const {
@@ -185,7 +186,8 @@ bool TemplateRun::CompareLine(const std::string& line, std::string find, std::st
     fillSuggestion(line, suggestion);
     return true;
   }
-  if (item_.Submatch && freshOccurrence(line, find, true)) suggestion = submatchSuggestion(u, find);
+  const bool lineBased = item_.Submatch && freshOccurrence(line, find, true);
+  if (lineBased) suggestion = submatchSuggestion(u, find);
   bool equal = false;
   if (item_.HasValues) {
     FillValues(item_.Rule1, item_.Rule2, line, find);
@@ -193,6 +195,9 @@ bool TemplateRun::CompareLine(const std::string& line, std::string find, std::st
   }
   if (equal || (item_.Submatch && freshOccurrence(line, find, true))) {
     fillSuggestion(line, suggestion);
+    // Found with its values as part of the line: the replacement lines alone would take
+    // the place of the whole line, and the rest of it would be lost.
+    partOfLine_ = !equal && !lineBased;
     return true;
   }
   return false;
@@ -206,7 +211,7 @@ void TemplateRun::report(int u, int last, const std::string& suggestion) {
     return;
   }
   SuggestionLines lines;
-  if (!holdsPlaceholder(suggestion)) {
+  if (!partOfLine_ && !holdsPlaceholder(suggestion)) {
     std::vector<std::string> parts;
     if (!suggestion.empty()) parts = split(suggestion, '\n');
     for (std::string& text : parts)
@@ -256,7 +261,7 @@ bool TemplateRun::MatchTemplate(const std::string& findText) {
       span += lines_[last];
     }
     std::string suggestion;
-    wholeFileLine_ = false;
+    wholeFileLine_ = partOfLine_ = false;
     const std::string indent = Indentation(routine_, u);
     for (size_t r = 0; r < item_.ReplaceLines.size(); ++r)
       suggestion += (r > 0 ? "\r\n" : "") + indent + item_.ReplaceLines[r];

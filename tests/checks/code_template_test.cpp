@@ -209,6 +209,17 @@ TEST(CodeTemplates, PlaceholderLeftInTheReplacementGivesNoSuggestion) {
   EXPECT_FALSE(findings[1].hasSuggestion);
 }
 
+// Found with its values as part of a longer line, the replacement lines would take the
+// place of the whole line: no suggestion is offered.
+TEST(CodeTemplates, SubmatchWithValuesOnALongerLineGivesNoSuggestion) {
+  CheckFixture fixture(
+      iniWith("Find1=X:=<INTVALUE1>\r\nReplace1=X:=<INTVALUE1+1>\r\nSubmatch=1\r\n"));
+  fixture.addUnit("Unit1.pas", routineUnit({"  X, Y: Integer;"}, {"  X := 5; Y := 2;"}));
+  const std::vector<Finding> findings = fixture.scanFor({1000});
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_FALSE(findings[0].hasSuggestion);
+}
+
 TEST(CodeTemplates, SwitchedOffTemplateDoesNotRun) {
   CheckFixture fixture(iniWith("Find1=A:=1;\r\n"));
   fixture.settings().Templates.at(0).enabled = false;

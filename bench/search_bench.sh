@@ -3,7 +3,7 @@
 #
 #   bench/search_bench.sh [LINES]     the synthetic corpus of about LINES lines (default 1000000)
 #
-# Environment: SORVIK (the tool, default build-release/src/sorvik, built when missing),
+# Environment: SORVIK (the tool, default build-release/src/sorvik, made when missing),
 # PLAIN (a text in most units), RARE (a text in a few units) and REGEX (an expression).
 set -euo pipefail
 
@@ -22,15 +22,10 @@ for tool in rg grep /usr/bin/time; do
     exit 1
   }
 done
-if [[ ! -x "$sorvik" ]]; then
-  echo "== building the Release tool in $root/build-release" >&2
-  cmake -S "$root" -B "$root/build-release" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DSORVIK_GUI=OFF -DSORVIK_TESTS=OFF >&2
-  cmake --build "$root/build-release" --target sorvik -j2 >&2
-fi
-if [[ ! -f "$corpus/Corpus.dpr" ]]; then
-  echo "== generating $corpus" >&2
-  python3 "$root/bench/generate_corpus.py" "$corpus" --lines "$lines"
+# time_scan.sh makes the Release tool and the corpus when they are missing (and times a
+# scan of it).
+if [[ ! -x "$sorvik" || ! -f "$corpus/Corpus.dpr" ]]; then
+  "$root/bench/time_scan.sh" "$lines" >&2
 fi
 
 work="$(mktemp -d)"

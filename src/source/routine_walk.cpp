@@ -110,8 +110,10 @@ bool prepareUnit(TProject& project, TIFDEFHandler& handler) {
 
 bool walkUnit(TProject& project, bool isProjectFile) {
   const SearchWalk& search = project.Search;
-  // A variable-expression search looks at routines, which project files do not hold.
-  if (project.SearchMode && search.byRoutines && isProjectFile) return true;
+  // A search of the forms alone reads no unit, and a variable-expression search looks at
+  // routines, which project files do not hold.
+  if (project.SearchMode && (!search.coversCode || (search.byRoutines && isProjectFile)))
+    return true;
   TIFDEFHandler handler(project.CurrentFile, project);
   TCodeUnit& unit = handler.unit();
   project.VariantCounter = handler.Current;

@@ -18,6 +18,7 @@
 #include "formanalysis/form_file_reader.h"
 #include "forms/naming_page.h"
 #include "forms/qt_text.h"
+#include "forms/search_page.h"
 #include "generic/encoding.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
@@ -90,6 +91,15 @@ TEditForm::TEditForm(AppContext& context, const LineColours& colours, QWidget* p
   addTab(EditTab, "Source");
   namingPage_ = new TNamingPage(this);
   namingPage_->hide();
+  searchPage_ = new TSearchPage(this);
+  searchPage_->hide();
+}
+
+void TEditForm::showSearchPage(bool shown) {
+  const int at = indexOf(searchPage_);
+  if (shown && at < 0) addTab(searchPage_, "View");
+  if (!shown && at >= 0) removeTab(at);
+  if (shown) setCurrentWidget(searchPage_);
 }
 
 void TEditForm::showNamingPage(bool shown) {

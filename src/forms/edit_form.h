@@ -19,6 +19,7 @@ namespace sorvik {
 
 struct AppContext;
 class TNamingPage;
+class TSearchPage;
 
 class TEditForm : public QTabWidget {
   Q_OBJECT
@@ -44,6 +45,9 @@ class TEditForm : public QTabWidget {
   TNamingPage* namingPage() const { return namingPage_; }
   // Shows the naming page beside the source (naming and rename runs) or takes it away.
   void showNamingPage(bool shown);
+  TSearchPage* searchPage() const { return searchPage_; }
+  // Shows the results list of a search beside the source or takes it away.
+  void showSearchPage(bool shown);
   QAction* saveAction() const { return save_; }
   const std::string& filePath() const { return path_; }
 
@@ -64,6 +68,7 @@ class TEditForm : public QTabWidget {
   QLabel* pathLabel_;
   QsciScintilla* editor_;
   TNamingPage* namingPage_;
+  TSearchPage* searchPage_;
   QAction* save_;
   std::string path_;
   TextFile shape_;           // line ends, byte-order mark of the file as read

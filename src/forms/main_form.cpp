@@ -23,6 +23,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "changes/apply_naming_suggestions.h"
 #include "changes/apply_suggestion.h"
@@ -36,6 +37,8 @@
 #include "forms/project_files_form.h"
 #include "forms/qt_text.h"
 #include "forms/rewrite_form.h"
+#include "forms/search_dialog.h"
+#include "forms/search_page.h"
 #include "forms/start_form.h"
 #include "forms/window_prompter.h"
 #include "generic/paths.h"
@@ -48,6 +51,7 @@
 #include "project/result_kinds.h"
 #include "project/scan_driver.h"
 #include "report/result_view.h"
+#include "search/search_run.h"
 
 namespace sorvik {
 
@@ -137,6 +141,7 @@ void TMainForm::buildActions() {
   btnStop = makeAction(this, "btnStop", "Stop", QKeySequence(Qt::Key_Escape));
   btnRewrite = makeAction(this, "btnRewrite", "Start Rewrite");
   btnChecknaming = makeAction(this, "btnChecknaming", "Start Naming", QKeySequence(Qt::Key_F5));
+  btnStartSearch = makeAction(this, "btnStartSearch", "Start Search", QKeySequence(Qt::Key_F9));
   actNamingOptions = makeAction(this, "actNamingOptions", "Naming options");
   Applynamingsuggestions1 = makeAction(this, "Applynamingsuggestions1", "Apply naming suggestions",
                                        QKeySequence(Qt::Key_F6));
@@ -160,6 +165,7 @@ void TMainForm::buildActions() {
   connect(btnRewrite, &QAction::triggered, this, &TMainForm::StartRewrite1Click);
   connect(btnChecknaming, &QAction::triggered, this, &TMainForm::Startnamingcheck1Click);
   connect(actNamingOptions, &QAction::triggered, this, &TMainForm::NamingOptions1Click);
+  connect(btnStartSearch, &QAction::triggered, this, &TMainForm::Startsearch1Click);
   connect(Applynamingsuggestions1, &QAction::triggered, this,
           &TMainForm::ApplyNamingSuggestions1Click);
   connect(actBackupLog, &QAction::triggered, this, &TMainForm::ViewBackupLog1Click);
@@ -193,7 +199,8 @@ void TMainForm::buildMenus() {
   file->addAction(btnExit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->addActions({btnStartScan, btnStop, btnRewrite, btnChecknaming, Applynamingsuggestions1});
+  edit->addActions(
+      {btnStartScan, btnStop, btnRewrite, btnChecknaming, Applynamingsuggestions1, btnStartSearch});
   edit->addSeparator();
   edit->addActions({actBackupLog, actNamingOptions});
   edit->addSeparator();
@@ -220,7 +227,7 @@ void TMainForm::buildMenus() {
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->addActions({actNewProject, actOpenProject, mnuCloseProject});
   bar->addSeparator();
-  bar->addActions({btnStartScan, btnRewrite, btnChecknaming});
+  bar->addActions({btnStartScan, btnRewrite, btnChecknaming, btnStartSearch});
 }
 
 QWidget* TMainForm::buildProgressPanel() {
@@ -338,6 +345,9 @@ void TMainForm::buildLayout() {
   connect(startForm_, &TStartForm::recentChosen, this, &TMainForm::RecentItemClick);
   menuForm_ = new TfrmMenu(btnStartScan, RightPanel);
   editForm_ = new TEditForm(context_, colours_, RightPanel);
+  connect(editForm_->searchPage(), &TSearchPage::hitChosen, this, &TMainForm::showSearchHit);
+  connect(editForm_->searchPage(), &TSearchPage::hitOpened, this,
+          [this](int row) { openResult(static_cast<size_t>(row), false); });
   RightPanel->addWidget(startForm_);
   RightPanel->addWidget(menuForm_);
   RightPanel->addWidget(editForm_);
@@ -379,6 +389,7 @@ void TMainForm::updateCommands() {
   btnStartScan->setEnabled(idle && open);
   btnRewrite->setEnabled(idle && open);
   btnChecknaming->setEnabled(idle && open);
+  btnStartSearch->setEnabled(idle && open);
   Applynamingsuggestions1->setEnabled(idle && open && namingRan_ &&
                                       !editForm_->namingPage()->isEmpty());
   btnStop->setEnabled(busy_ == Busy::Running);
@@ -530,6 +541,8 @@ void TMainForm::closeProject() {
   namingRan_ = false;
   editForm_->namingPage()->clear();
   editForm_->showNamingPage(false);
+  editForm_->searchPage()->clear();
+  editForm_->showSearchPage(false);
   editForm_->closeFile();
   showRightPanel(startForm_);
   outputPanel_->hide();
@@ -607,6 +620,43 @@ void TMainForm::namingFinished() {
   updateCommands();
 }
 
+void TMainForm::Startsearch1Click() {
+  if (!project_ || isBusy()) return;
+  TfrmSorvikscan(context_, this).exec();
+  if (!currentSearchOptions(context_) || !editForm_->releaseFile()) return;
+  setModeFlags(*project_, StartCommand::Search);
+  TProject* project = project_.get();
+  beginRun([project] { StartSearch(*project); }, &TMainForm::searchFinished);
+}
+
+// The hits go to the results list beside the source.
+void TMainForm::searchFinished() {
+  runFinished();
+  editForm_->searchPage()->fill(searchRows(*project_));
+  editForm_->showSearchPage(true);
+  showRightPanel(editForm_);
+  updateCommands();
+}
+
+// The whole file in the suggestion list, the hit's line fourth from the top (or where it
+// is, among the first four lines) and chosen.
+void TMainForm::showSearchHit(int row) {
+  if (!project_ || isBusy()) return;
+  const auto& results = project_->report().Results;
+  if (row < 0 || static_cast<size_t>(row) >= results.size()) return;
+  const TFrontOutput& hit = *results[static_cast<size_t>(row)];
+  const auto lines = readLines(hit.FilePath);
+  SuggestionBox->clear();
+  if (!lines || lines->empty()) return;
+  for (const std::string& line : *lines) SuggestionBox->addItem(qtText(line));
+  addOutputTab(OutputPage::Suggestions, kSuggestionsTab, OutputTabs->count());
+  showOutputPage(OutputPage::Suggestions);
+  const int at = std::clamp(hit.Line - 1, 0, SuggestionBox->count() - 1);
+  SuggestionBox->scrollToItem(SuggestionBox->item(std::max(0, at - 3)),
+                              QAbstractItemView::PositionAtTop);
+  SuggestionBox->setCurrentRow(at);
+}
+
 void TMainForm::StartRewrite1Click() {
   if (!project_ || isBusy()) return;
   TRewriteForm dialog(*context_.prompter, this);
@@ -645,6 +695,8 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   busy_ = Busy::Running;
   namingRan_ = false;
   editForm_->showNamingPage(false);
+  editForm_->searchPage()->clear();
+  editForm_->showSearchPage(false);
   OutputTabs->setTabText(tabOf(OutputPage::All),
                          project_->NamingMode || project_->RenameMode ? kNamingTab : kAllTab);
   suggestionLabel_->setText(project_->SearchMode ? "Search Text" : "Suggestion");

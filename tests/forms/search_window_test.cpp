@@ -95,7 +95,7 @@ void SearchWindowTest::theDialogChecksAndStoresTheSearch() {
     QCOMPARE(options->MaxResults, 12);
     QVERIFY(!options->UseRegExpr);
   }
-  const Config stored(tree.path() + "config.ini");
+  const Config stored(context->config.file().path());
   QCOMPARE(stored.readString("sorvikscan", "Search1", ""), std::string("a|b"));
   QCOMPARE(stored.readInteger("sorvikscan", "Expressions", -1), 0);
   QCOMPARE(RecentSearches(stored), std::vector<std::string>{"a|b"});

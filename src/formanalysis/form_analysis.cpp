@@ -76,6 +76,8 @@ void buildCrossUnitCollections(TProject& project) {
     unitForm.FormName = form->FormName;
     for (const auto& entry : form->Objects) {
       const int kind = entry.Object->Kind;
+      unitForm.ComponentMarkers.emplace_back(upperCase(entry.Name),
+                                             "<" + upperCase(componentKindTableName(kind)) + ">");
       if (kind == kKindTable || kind == kKindQuery) unitForm.DatasetNames.push_back(entry.Name);
       if (kind != kKindListBox) continue;
       facts.HasListBox = true;
@@ -101,6 +103,8 @@ void attachFormAnalysis(AppContext& context) {
 
 std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string& path,
                                            bool runChecks) {
+  const SearchWalk& search = project.Search;
+  if (project.SearchMode && (!search.coversForms || search.isFull())) return nullptr;
   // Results name the file as the unit walk names units: with "." and ".." resolved.
   project.CurrentFile = ResolvePath(path);
   project.observer().fileLabel(project.CurrentFile);
@@ -119,6 +123,7 @@ std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string&
     return nullptr;
   }
   if (project.SpellMode) spellForm(project, *form);
+  if (project.SearchMode && search.searchForm) search.searchForm(project, form->Lines.text());
   // The search takes the form in its own mode; the naming runs only name.
   if (runChecks && !project.SpellMode && !project.SearchMode && !project.NamingMode &&
       !project.RenameMode) {

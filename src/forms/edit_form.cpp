@@ -18,6 +18,7 @@
 #include "formanalysis/form_file_reader.h"
 #include "forms/naming_page.h"
 #include "forms/qt_text.h"
+#include "forms/search_page.h"
 #include "forms/spelling_page.h"
 #include "generic/encoding.h"
 #include "generic/paths.h"
@@ -93,10 +94,13 @@ TEditForm::TEditForm(AppContext& context, const LineColours& colours, QWidget* p
   namingPage_->hide();
   spellingPage_ = new TSpellingPage(this);
   spellingPage_->hide();
+  searchPage_ = new TSearchPage(this);
+  searchPage_->hide();
 }
 
 void TEditForm::showViewPage(QWidget* page) {
-  for (QWidget* view : {static_cast<QWidget*>(namingPage_), static_cast<QWidget*>(spellingPage_)})
+  for (QWidget* view : {static_cast<QWidget*>(namingPage_), static_cast<QWidget*>(spellingPage_),
+                        static_cast<QWidget*>(searchPage_)})
     if (view != page && indexOf(view) >= 0) removeTab(indexOf(view));
   if (!page) return;
   if (indexOf(page) < 0) addTab(page, "View");

@@ -20,6 +20,7 @@ namespace sorvik {
 struct AppContext;
 class TNamingPage;
 class TSpellingPage;
+class TSearchPage;
 
 class TEditForm : public QTabWidget {
   Q_OBJECT
@@ -44,8 +45,10 @@ class TEditForm : public QTabWidget {
   QsciScintilla* editor() const { return editor_; }
   TNamingPage* namingPage() const { return namingPage_; }
   TSpellingPage* spellingPage() const { return spellingPage_; }
+  TSearchPage* searchPage() const { return searchPage_; }
   // Shows `page` as the "View" beside the source: the naming page after naming and rename
-  // runs, the spelling page after spelling runs; none takes the view away.
+  // runs, the spelling page after spelling runs, the search page after a search; none takes
+  // the view away.
   void showViewPage(QWidget* page);
   QAction* saveAction() const { return save_; }
   const std::string& filePath() const { return path_; }
@@ -68,6 +71,7 @@ class TEditForm : public QTabWidget {
   QsciScintilla* editor_;
   TNamingPage* namingPage_;
   TSpellingPage* spellingPage_;
+  TSearchPage* searchPage_;
   QAction* save_;
   std::string path_;
   TextFile shape_;           // line ends, byte-order mark of the file as read

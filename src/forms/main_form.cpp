@@ -25,6 +25,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "changes/apply_naming_suggestions.h"
 #include "changes/apply_suggestion.h"
@@ -38,6 +39,8 @@
 #include "forms/project_files_form.h"
 #include "forms/qt_text.h"
 #include "forms/rewrite_form.h"
+#include "forms/search_dialog.h"
+#include "forms/search_page.h"
 #include "forms/spelling_page.h"
 #include "forms/start_form.h"
 #include "forms/stats_form.h"
@@ -52,6 +55,7 @@
 #include "project/result_kinds.h"
 #include "project/scan_driver.h"
 #include "report/result_view.h"
+#include "search/search_run.h"
 
 namespace sorvik {
 
@@ -141,6 +145,7 @@ void TMainForm::buildActions() {
   btnStop = makeAction(this, "btnStop", "Stop", QKeySequence(Qt::Key_Escape));
   btnRewrite = makeAction(this, "btnRewrite", "Start Rewrite");
   btnChecknaming = makeAction(this, "btnChecknaming", "Start Naming", QKeySequence(Qt::Key_F5));
+  btnStartSearch = makeAction(this, "btnStartSearch", "Start Search", QKeySequence(Qt::Key_F9));
   actNamingOptions = makeAction(this, "actNamingOptions", "Naming options");
   Applynamingsuggestions1 = makeAction(this, "Applynamingsuggestions1", "Apply naming suggestions",
                                        QKeySequence(Qt::Key_F6));
@@ -168,6 +173,7 @@ void TMainForm::buildActions() {
   connect(btnRewrite, &QAction::triggered, this, &TMainForm::StartRewrite1Click);
   connect(btnChecknaming, &QAction::triggered, this, &TMainForm::Startnamingcheck1Click);
   connect(actNamingOptions, &QAction::triggered, this, &TMainForm::NamingOptions1Click);
+  connect(btnStartSearch, &QAction::triggered, this, &TMainForm::Startsearch1Click);
   connect(Applynamingsuggestions1, &QAction::triggered, this,
           &TMainForm::ApplyNamingSuggestions1Click);
   connect(btnStartSpell, &QAction::triggered, this, &TMainForm::Startspellcheck1Click);
@@ -205,7 +211,7 @@ void TMainForm::buildMenus() {
 
   QMenu* edit = menuBar()->addMenu("&Edit");
   edit->addActions({btnStartScan, btnStop, btnRewrite, btnStartSpell, actSpellCheckExe,
-                    btnChecknaming, Applynamingsuggestions1});
+                    btnChecknaming, Applynamingsuggestions1, btnStartSearch});
   edit->addSeparator();
   edit->addActions({actBackupLog, actSpellingOptions, actNamingOptions});
   edit->addSeparator();
@@ -232,7 +238,7 @@ void TMainForm::buildMenus() {
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->addActions({actNewProject, actOpenProject, mnuCloseProject});
   bar->addSeparator();
-  bar->addActions({btnStartScan, btnRewrite, btnStartSpell, btnChecknaming});
+  bar->addActions({btnStartScan, btnRewrite, btnStartSpell, btnChecknaming, btnStartSearch});
 }
 
 QWidget* TMainForm::buildProgressPanel() {
@@ -350,6 +356,9 @@ void TMainForm::buildLayout() {
   connect(startForm_, &TStartForm::recentChosen, this, &TMainForm::RecentItemClick);
   menuForm_ = new TfrmMenu(btnStartScan, RightPanel);
   editForm_ = new TEditForm(context_, colours_, RightPanel);
+  connect(editForm_->searchPage(), &TSearchPage::hitChosen, this, &TMainForm::showSearchHit);
+  connect(editForm_->searchPage(), &TSearchPage::hitOpened, this,
+          [this](int row) { openResult(static_cast<size_t>(row), false); });
   RightPanel->addWidget(startForm_);
   RightPanel->addWidget(menuForm_);
   statsForm_ = new TStatsForm(context_, RightPanel);
@@ -397,6 +406,7 @@ void TMainForm::updateCommands() {
   btnStartSpell->setEnabled(idle && open);
   actSpellCheckExe->setEnabled(idle);
   actSpellingOptions->setEnabled(idle);
+  btnStartSearch->setEnabled(idle && open);
   Applynamingsuggestions1->setEnabled(idle && open && namingRan_ &&
                                       !editForm_->namingPage()->isEmpty());
   btnStop->setEnabled(busy_ == Busy::Running);
@@ -555,6 +565,7 @@ void TMainForm::closeProject() {
   namingRan_ = false;
   editForm_->namingPage()->clear();
   editForm_->spellingPage()->clear();
+  editForm_->searchPage()->clear();
   editForm_->showViewPage(nullptr);
   editForm_->closeFile();
   showRightPanel(startForm_);
@@ -633,6 +644,43 @@ void TMainForm::namingFinished() {
   updateCommands();
 }
 
+void TMainForm::Startsearch1Click() {
+  if (!project_ || isBusy()) return;
+  TfrmSorvikscan(context_, this).exec();
+  if (!currentSearchOptions(context_) || !editForm_->releaseFile()) return;
+  setModeFlags(*project_, StartCommand::Search);
+  TProject* project = project_.get();
+  beginRun([project] { StartSearch(*project); }, &TMainForm::searchFinished);
+}
+
+// The hits go to the results list beside the source.
+void TMainForm::searchFinished() {
+  runFinished();
+  editForm_->searchPage()->fill(searchRows(*project_));
+  editForm_->showViewPage(editForm_->searchPage());
+  showRightPanel(editForm_);
+  updateCommands();
+}
+
+// The whole file in the suggestion list, the hit's line fourth from the top (or where it
+// is, among the first four lines) and chosen.
+void TMainForm::showSearchHit(int row) {
+  if (!project_ || isBusy()) return;
+  const auto& results = project_->report().Results;
+  if (row < 0 || static_cast<size_t>(row) >= results.size()) return;
+  const TFrontOutput& hit = *results[static_cast<size_t>(row)];
+  const auto lines = readLines(hit.FilePath);
+  SuggestionBox->clear();
+  if (!lines || lines->empty()) return;
+  for (const std::string& line : *lines) SuggestionBox->addItem(qtText(line));
+  addOutputTab(OutputPage::Suggestions, kSuggestionsTab, OutputTabs->count());
+  showOutputPage(OutputPage::Suggestions);
+  const int at = std::clamp(hit.Line - 1, 0, SuggestionBox->count() - 1);
+  SuggestionBox->scrollToItem(SuggestionBox->item(std::max(0, at - 3)),
+                              QAbstractItemView::PositionAtTop);
+  SuggestionBox->setCurrentRow(at);
+}
+
 void TMainForm::StartRewrite1Click() {
   if (!project_ || isBusy()) return;
   TRewriteForm dialog(*context_.prompter, this);
@@ -673,6 +721,7 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   busy_ = Busy::Running;
   namingRan_ = false;
   editForm_->spellingPage()->clear();
+  editForm_->searchPage()->clear();
   editForm_->showViewPage(nullptr);
   OutputTabs->setTabText(tabOf(OutputPage::All),
                          project_->NamingMode || project_->RenameMode ? kNamingTab : kAllTab);

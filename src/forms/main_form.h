@@ -60,6 +60,8 @@ class TMainForm : public QMainWindow {
   // The naming run, and the rename run of the suggestions ticked on the naming page.
   void Startnamingcheck1Click();
   void ApplyNamingSuggestions1Click();
+  // The search dialog, then the search of its options on the worker.
+  void Startsearch1Click();
   // Asks which steps to run, then runs the rewrite on the worker.
   void StartRewrite1Click();
   void ViewBackupLog1Click();
@@ -124,6 +126,9 @@ class TMainForm : public QMainWindow {
   bool spellingCorrectionChosen() const;
   // Applies the suggestion chosen to spelling result `index` and marks its row.
   bool applySpellingCorrection(size_t index);
+  void searchFinished();
+  // The file of search hit `row` in the suggestion list, its line chosen.
+  void showSearchHit(int row);
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
@@ -189,6 +194,7 @@ class TMainForm : public QMainWindow {
   QAction* btnStop;
   QAction* btnRewrite;
   QAction* btnChecknaming;
+  QAction* btnStartSearch;
   QAction* Applynamingsuggestions1;
   QAction* actNamingOptions;
   QAction* btnStartSpell;

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "project/project.h"
@@ -15,6 +16,9 @@ namespace sorvik {
 struct UnitFormFacts {
   std::string FormName;                   // as the form writes it
   std::vector<std::string> DatasetNames;  // its Table and Query objects, as written
+  // Every object's upper-case name with the marker the code templates write for it: "<",
+  // the upper-case name of its component kind and ">".
+  std::vector<std::pair<std::string, std::string>> ComponentMarkers;
 };
 
 struct FormFacts : RunData {

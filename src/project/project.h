@@ -2,6 +2,7 @@
 // and the report.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -16,6 +17,23 @@
 #include "project/run_report.h"
 
 namespace sorvik {
+
+// What the walk of a search run needs of the search; the search layer sets it when the run
+// starts.
+struct SearchWalk {
+  bool coversCode = true;   // the scope is "Source code" or "All Files"
+  bool coversForms = true;  // the scope is "Forms" or "All Files"
+  bool byRoutines = false;  // a variable-expression search, run on each routine
+  bool ignoreComments = true;
+  std::function<bool()> full;  // the hits have reached the search's limit
+  // The unit at the path holds nothing the search can find and has an implementation
+  // section: the walk passes it over without reading it.
+  std::function<bool(const std::string& path)> cannotMatch;
+  // Searches the lines of the form `CurrentFile`.
+  std::function<void(TProject&, const std::vector<std::string>& lines)> searchForm;
+
+  bool isFull() const { return full && full(); }
+};
 
 // Per-run data that higher layers keep on the project (forms read in pass 1, cross-unit
 // collections, naming lists, ...). Made on first use, freed by ResetProject.
@@ -77,6 +95,7 @@ class TProject {
   int VariantCounter = 0;
   // The search covers source code and the current unit is a project file (".dpr").
   bool IsProjectFile = false;
+  SearchWalk Search;
 
   // Applying changes: the backup folder of the current change run, the user's consent,
   // and the file as it was before the last applied suggestion.

@@ -23,7 +23,8 @@ bool isTwoPassRun(const TProject& project) {
 // One unit of the second pass; false ends the unit walk.
 bool walkUnit(TProject& project, const std::string& file) {
   project.CurrentFile = ResolvePath(file);
-  project.IsProjectFile = project.SearchMode && sameText(extensionOf(file), ".dpr");
+  project.IsProjectFile =
+      project.SearchMode && project.Search.coversCode && sameText(extensionOf(file), ".dpr");
   project.observer().fileLabel(project.CurrentFile);
   const auto& walk = project.context().hooks.walkUnit;
   if (walk && !walk(project, project.IsProjectFile)) return false;
@@ -37,15 +38,29 @@ bool walkUnit(TProject& project, const std::string& file) {
 
 // Tells the analysers which units the pass walks, in its order, so that they can prepare
 // them ahead; the list grows no further than it stands when the pass begins.
-void planUnits(TProject& project, bool ending) {
+void planUnits(TProject& project, bool ending, const std::vector<bool>& passedOver = {}) {
   const auto& plan = project.context().hooks.planUnits;
   if (!plan) return;
   std::vector<std::string> paths;
   if (!ending) {
     paths.reserve(project.UnitFiles.size());
-    for (const std::string& file : project.UnitFiles) paths.push_back(ResolvePath(file));
+    for (size_t i = 0; i < project.UnitFiles.size(); ++i)
+      if (i >= passedOver.size() || !passedOver[i])
+        paths.push_back(ResolvePath(project.UnitFiles[i]));
   }
   plan(project, paths);
+}
+
+// The units a search cannot find anything in, known before the walk so that they are
+// neither prepared ahead nor loaded.
+std::vector<bool> unitsPassedOver(TProject& project) {
+  std::vector<bool> passed;
+  const auto& cannotMatch = project.Search.cannotMatch;
+  if (!project.SearchMode || !cannotMatch) return passed;
+  passed.reserve(project.UnitFiles.size());
+  for (const std::string& file : project.UnitFiles)
+    passed.push_back(cannotMatch(ResolvePath(file)));
+  return passed;
 }
 
 }  // namespace
@@ -122,8 +137,13 @@ void ScanProject(TProject& project) {
   if (project.SearchMode) GroupProgramFiles(project);
 
   const auto& hooks = project.context().hooks;
-  planUnits(project, false);
+  const std::vector<bool> passedOver = unitsPassedOver(project);
+  planUnits(project, false, passedOver);
   for (size_t i = 0; i < project.UnitFiles.size() && !project.StopRequested; ++i) {
+    if (i < passedOver.size() && passedOver[i]) {
+      project.report().Step();
+      continue;
+    }
     const std::string file = project.UnitFiles[i];  // the walk may append to the list
     if (!walkUnit(project, file)) break;
   }

@@ -2,11 +2,13 @@
 
 #include "changes/file_change.h"
 #include "checks/statement_checks.h"
+#include "checks/template_hooks.h"
 #include "formanalysis/form_analysis.h"
 #include "naming/naming_run.h"
 #include "project/program_folder.h"
 #include "report/proj_report.h"
 #include "report/statistics_sources.h"
+#include "search/search_run.h"
 #include "source/source_model.h"
 #include "spelling/page_spelling.h"
 #include "spelling/spelling_hooks.h"
@@ -45,10 +47,12 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachFormAnalysis(*context);
   attachWebAnalysis(*context);
   attachSourceModel(*context);
+  attachCodeTemplates(*context);
   attachStatementChecks(*context);
   attachSpelling(*context);
   linkPageSpelling(*context);
   attachNaming(*context);
+  attachSearch(*context);
   attachFileChanges(*context);
   attachStatisticsSources(*context);
   return context;

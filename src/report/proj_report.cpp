@@ -5,6 +5,7 @@
 #include "generic/strings.h"
 #include "project/project.h"
 #include "project/result_kinds.h"
+#include "search/search_run.h"
 #include "spelling/spell_run.h"
 
 namespace sorvik {
@@ -73,6 +74,7 @@ std::string TProjReport::statusText() const {
     const TSpell* spell = currentSpell(project_);
     return spell ? spell->statusText() : "";
   }
+  if (project_.SearchMode) return searchCountText(project_);
   if (project_.NamingMode) return CountText(Counts.NamingTotal, "Suggestion");
   if (project_.RenameMode) return CountText(Counts.NamingTotal, "Applied Suggestion");
   std::string text =

@@ -32,8 +32,12 @@ unsigned workerCount(TProject& project) {
 
 PrepareOptions prepareOptions(TProject& project) {
   const TSettings& settings = project.settings();
-  return {project.SearchMode, settings.UseIfDefs, settings.DoIncludes,
-          project.context().programFolder, project.LibraryPaths};
+  return {project.SearchMode,
+          project.SearchMode && !project.Search.ignoreComments,
+          settings.UseIfDefs,
+          settings.DoIncludes,
+          project.context().programFolder,
+          project.LibraryPaths};
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void walkRoutines(TProject& project, TCodeUnit& unit,
   while (routine->found()) {
     onRoutine(*routine, first);
     first = false;
-    if (project.StopRequested) break;
+    if (project.StopRequested || (project.SearchMode && project.Search.isFull())) break;
     unit.ScanPos = routine->EndLine;
     std::vector<int> enclosing = std::move(routine->Enclosing);
     routine.reset();
@@ -109,13 +109,19 @@ bool prepareUnit(TProject& project, TIFDEFHandler& handler) {
 }
 
 bool walkUnit(TProject& project, bool isProjectFile) {
+  const SearchWalk& search = project.Search;
+  // A search of the forms alone reads no unit, and a variable-expression search looks at
+  // routines, which project files do not hold.
+  if (project.SearchMode && (!search.coversCode || (search.byRoutines && isProjectFile)))
+    return true;
   TIFDEFHandler handler(project.CurrentFile, project);
   TCodeUnit& unit = handler.unit();
   project.VariantCounter = handler.Current;
   const bool loaded = unit.size() > 0 && unit.ImplLine > 0;
+  // A search passes over a unit it cannot read and goes on with the next.
   if (!loaded && !isProjectFile && project.SearchMode) {
     project.addError("Error scanning file : " + project.CurrentFile);
-    return false;
+    return true;
   }
   if (!prepareUnit(project, handler)) return false;
   project.report().RecordUses(unit.UsesList);
@@ -126,8 +132,13 @@ bool walkUnit(TProject& project, bool isProjectFile) {
 
   // Naming runs make their suggestions here, and a search without a template searches
   // the unit's lines as a whole; neither walks the routines.
-  const bool walk = project.VarCaseMode || (!project.NamingMode && !project.RenameMode &&
-                                            !project.SearchMode && !isProjectFile);
+  if (project.SearchMode && search.coversCode && !search.byRoutines && analysers.searchUnit &&
+      !analysers.searchUnit(project, unit))
+    return false;
+  const bool walk =
+      project.VarCaseMode ||
+      (!project.NamingMode && !project.RenameMode && !project.SearchMode && !isProjectFile) ||
+      (project.SearchMode && search.coversCode && search.byRoutines);
   if (walk) {
     const auto constants = unitConstants(project, unit);
     const bool classCheck = !project.SpellMode && !project.SearchMode && analysers.classCheck;
@@ -146,7 +157,7 @@ bool walkUnit(TProject& project, bool isProjectFile) {
   }
   project.VariantCounter = 0;
   for (const auto& analyse : analysers.afterUnit) analyse(project, unit);
-  return !project.StopRequested;
+  return !project.StopRequested && !(project.SearchMode && search.isFull());
 }
 
 }  // namespace sorvik

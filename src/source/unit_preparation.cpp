@@ -80,8 +80,8 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
     out.events.push_back({"Problem opening file " + path, ""});
   header->SourceLines = lines;
 
-  // A search keeps comments for itself; every other run blanks them.
-  if (!options.searching) out.comments += BlankPascalComments(lines, false, options.useIfDefs);
+  // A search that looks into comments keeps them; every other run blanks them.
+  if (!options.keepComments) out.comments += BlankPascalComments(lines, false, options.useIfDefs);
   std::vector<int> lineMap(lines.size());
   for (size_t i = 0; i < lineMap.size(); ++i) lineMap[i] = static_cast<int>(i);
   if (options.doIncludes && !options.searching) {

@@ -17,7 +17,8 @@ struct TCodeUnitHeader;
 
 // What every preparation of a run reads; fixed while the run lasts.
 struct PrepareOptions {
-  bool searching = false;  // a search keeps comments and includes as they are
+  bool searching = false;     // a search keeps includes and directives as they are
+  bool keepComments = false;  // a search that looks into comments
   bool useIfDefs = false;
   bool doIncludes = false;
   std::string workingFolder;

@@ -7,8 +7,17 @@
 
 namespace sorvik::test {
 
-CheckFixture::CheckFixture()
-    : context_(makeContext(home_, &prompter_, &observer_)),
+namespace {
+
+const TempFolder& withTemplates(const TempFolder& home, const std::string& templateIni) {
+  if (!templateIni.empty()) home.write("template.ini", templateIni);
+  return home;
+}
+
+}  // namespace
+
+CheckFixture::CheckFixture(const std::string& templateIni)
+    : context_(makeContext(withTemplates(home_, templateIni), &prompter_, &observer_)),
       project_(std::make_unique<TProject>(*context_, home_.path() + "Project.svk")) {}
 
 std::string CheckFixture::addUnit(const std::string& name, const std::vector<std::string>& lines,

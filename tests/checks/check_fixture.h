@@ -26,7 +26,8 @@ struct Finding {
 
 class CheckFixture {
  public:
-  CheckFixture();
+  // `templateIni`, when given, is the program folder's template.ini.
+  explicit CheckFixture(const std::string& templateIni = {});
   TSettings& settings() { return context_->settings; }
   TProject& project() { return *project_; }
   // Writes a unit file from `lines` (joined with CR LF) and adds it to the project; its

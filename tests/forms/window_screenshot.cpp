@@ -1,6 +1,7 @@
 // Pictures of the main window for a person to look at: the start page, an opened
 // project, a finished scan, a result shown in the source, a category chosen in the tree,
-// the naming page and the spelling page. The scan's results come from a stand-in analyser that
+// the naming page, the spelling page and the hits of a search. The scan's results come from a
+// stand-in analyser that
 // reports a few findings on the example project through the library's result funnel, as the checks
 // will; one of them is applied to a copy of the project.
 //
@@ -8,16 +9,22 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QTreeWidget>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <thread>
 
+#include "forms/edit_form.h"
 #include "forms/main_form.h"
+#include "forms/search_dialog.h"
+#include "forms/search_page.h"
+#include "forms/spelling_page.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
 #include "generic/text_file.h"
@@ -124,10 +131,37 @@ bool takeSpellingScreenshot(const QString& folder, const std::string& original) 
   QSignalSpy ended(&window, &TMainForm::idle);
   window.Startspellcheck1Click();
   if (!ended.wait(30000)) return false;
-  auto* list = window.findChild<QTreeWidget*>("ListBad");
-  if (!list || list->topLevelItemCount() < 2) return false;
+  QTreeWidget* list = window.findChild<TEditForm*>()->spellingPage()->resultList();
+  if (list->topLevelItemCount() < 2) return false;
   list->setCurrentItem(list->topLevelItem(1));
   return save(window, folder, "window-10-spelling.png");
+}
+
+// The results list after "Start Search" for "free" on the search fixture, a hit chosen:
+// its file in the suggestion list below.
+bool takeSearchScreenshot(const QString& folder) {
+  TempTree home;
+  const std::string project =
+      copyProject(home, std::string(SORVIK_FIXTURES) + "search-plain/Library1.dpr");
+  auto context = windowContext(home);
+  TMainForm window(*context);
+  window.resize(1360, 860);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  QTimer::singleShot(0, [] {
+    if (auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget())) {
+      dialog->searchEdit()->setText("free");
+      dialog->confirm();
+    }
+  });
+  QSignalSpy ended(&window, &TMainForm::idle);
+  window.Startsearch1Click();
+  if (window.isBusy() && !ended.wait(30000)) return false;
+  QTreeWidget* list = window.findChild<TEditForm*>()->searchPage()->list();
+  if (list->topLevelItemCount() < 6) return false;
+  list->setCurrentItem(list->topLevelItem(5));
+  emit list->itemClicked(list->topLevelItem(5), 0);
+  return save(window, folder, "window-11-search.png");
 }
 
 int takeScreenshots(const QString& folder, const std::string& original) {
@@ -177,7 +211,10 @@ int takeScreenshots(const QString& folder, const std::string& original) {
     output.setCurrentItem(form);
     ok &= save(window, folder, "window-8-form.png");
   }
-  return (ok && takeNamingScreenshot(folder) && takeSpellingScreenshot(folder, original)) ? 0 : 1;
+  return (ok && takeNamingScreenshot(folder) && takeSpellingScreenshot(folder, original) &&
+          takeSearchScreenshot(folder))
+             ? 0
+             : 1;
 }
 
 }  // namespace sorvik::test

@@ -114,8 +114,8 @@ bool takeNamingScreenshot(const QString& folder) {
   return save(window, folder, "window-9-naming.png");
 }
 
-// The results list after "Start Search" for "free" on the search fixture, a hit chosen:
-// its file in the suggestion list below.
+// The search dialog, and the results list after "Start Search" for "free" on the search
+// fixture, a hit chosen: its file in the suggestion list below.
 bool takeSearchScreenshot(const QString& folder) {
   TempTree home;
   const std::string project =
@@ -125,9 +125,10 @@ bool takeSearchScreenshot(const QString& folder) {
   window.resize(1360, 860);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
-  QTimer::singleShot(0, [] {
+  QTimer::singleShot(0, [folder] {
     if (auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget())) {
       dialog->searchEdit()->setText("free");
+      dialog->grab().save(folder + "/window-10-search-dialog.png");
       dialog->confirm();
     }
   });

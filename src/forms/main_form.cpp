@@ -63,6 +63,7 @@ namespace {
 
 constexpr const char* kAllTab = "All Hints && Warnings";
 constexpr const char* kNamingTab = "Naming suggestions  ";
+constexpr const char* kSearchTab = "Search  ";
 constexpr const char* kSomeTab = "Selected Hints && Warnings  ";
 constexpr const char* kSuggestionsTab = "Suggestions  ";
 
@@ -723,8 +724,10 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   editForm_->spellingPage()->clear();
   editForm_->searchPage()->clear();
   editForm_->showViewPage(nullptr);
-  OutputTabs->setTabText(tabOf(OutputPage::All),
-                         project_->NamingMode || project_->RenameMode ? kNamingTab : kAllTab);
+  OutputTabs->setTabText(tabOf(OutputPage::All), project_->NamingMode || project_->RenameMode
+                                                     ? kNamingTab
+                                                 : project_->SearchMode ? kSearchTab
+                                                                        : kAllTab);
   suggestionLabel_->setText(project_->SearchMode ? "Search Text" : "Suggestion");
   progressHeading_->setText("Scanning your project...");
   fileLabel_->clear();

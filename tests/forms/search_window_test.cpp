@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -154,6 +155,7 @@ void SearchWindowTest::startSearchListsTheHits() {
   start->trigger();
   QVERIFY(!window.isBusy() || ended.wait(30000));
 
+  QCOMPARE(window.findChild<QTabBar*>()->tabText(0), QString("Search  "));
   TSearchPage* page = window.findChild<TEditForm*>()->searchPage();
   QTreeWidget* list = page->list();
   QCOMPARE(list->topLevelItemCount(), 9);

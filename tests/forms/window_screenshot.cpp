@@ -137,8 +137,8 @@ bool takeSpellingScreenshot(const QString& folder, const std::string& original) 
   return save(window, folder, "window-10-spelling.png");
 }
 
-// The results list after "Start Search" for "free" on the search fixture, a hit chosen:
-// its file in the suggestion list below.
+// The search dialog, and the results list after "Start Search" for "free" on the search
+// fixture, a hit chosen: its file in the suggestion list below.
 bool takeSearchScreenshot(const QString& folder) {
   TempTree home;
   const std::string project =
@@ -148,9 +148,10 @@ bool takeSearchScreenshot(const QString& folder) {
   window.resize(1360, 860);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
-  QTimer::singleShot(0, [] {
+  QTimer::singleShot(0, [folder] {
     if (auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget())) {
       dialog->searchEdit()->setText("free");
+      dialog->grab().save(folder + "/window-10-search-dialog.png");
       dialog->confirm();
     }
   });

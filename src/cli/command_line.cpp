@@ -30,6 +30,7 @@ int runCommandLine(int argc, char** argv) {
   addFormCommands(setup);
   addNamingCommands(setup);
   addSpellCommands(setup);
+  addOverviewCommands(setup);
 
   try {
     app.parse(argc, argv);

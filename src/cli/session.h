@@ -79,5 +79,6 @@ void addReportCommands(CommandSetup& setup);   // stats, report
 void addFormCommands(CommandSetup& setup);     // convert, inspect form
 void addNamingCommands(CommandSetup& setup);   // naming, rename
 void addSpellCommands(CommandSetup& setup);    // spell
+void addOverviewCommands(CommandSetup& setup);  // overview
 
 }  // namespace sorvik

@@ -1,6 +1,7 @@
 #include "report/library_setup.h"
 
 #include "changes/file_change.h"
+#include "checks/project_discuss.h"
 #include "checks/statement_checks.h"
 #include "formanalysis/form_analysis.h"
 #include "naming/naming_run.h"
@@ -29,6 +30,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachWebAnalysis(*context);
   attachSourceModel(*context);
   attachStatementChecks(*context);
+  attachProjectDiscussion(*context);
   attachSpelling(*context);
   attachNaming(*context);
   attachFileChanges(*context);

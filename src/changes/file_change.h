@@ -17,6 +17,9 @@ struct AppContext;
 // The file as it stands, or nullopt after a message: it is read-only, unreadable, or a
 // binary form (which is never written as text).
 std::optional<TextFile> readFileToChange(TProject& project, const std::string& path);
+// Backs the file up into the run's backup folder (when one is prepared); false after a
+// message when the copy fails.
+bool backUp(TProject& project, const std::string& path);
 // Backs the file up into the run's backup folder (which must be prepared) and writes
 // `changed` over it; false after a message when either fails, the file left as it was.
 bool backUpAndSave(TProject& project, const TextFile& changed, const std::string& path);

@@ -31,6 +31,7 @@ int runCommandLine(int argc, char** argv) {
   addNamingCommands(setup);
   addSpellCommands(setup);
   addOverviewCommands(setup);
+  addCommentCommands(setup);
 
   try {
     app.parse(argc, argv);

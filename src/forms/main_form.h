@@ -12,6 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "changes/apply_comment_headers.h"
 #include "changes/rewrite.h"
 #include "forms/line_colours.h"
 #include "forms/run_bridge.h"
@@ -55,6 +56,10 @@ class TMainForm : public QMainWindow {
   // The naming run, and the rename run of the suggestions ticked on the naming page.
   void Startnamingcheck1Click();
   void ApplyNamingSuggestions1Click();
+  // The overview run; its advice shows on the source view's "Discuss" page.
+  void StartOverview1Click();
+  // The comment builder's wizard, then its headers written into the units on the worker.
+  void CommentBuilder1Click();
   // Asks which steps to run, then runs the rewrite on the worker.
   void StartRewrite1Click();
   void ViewBackupLog1Click();
@@ -99,6 +104,10 @@ class TMainForm : public QMainWindow {
   void runFinished();
   void rewriteFinished();
   void namingFinished();
+  void overviewFinished();
+  void commentsFinished();
+  // The project discussion of the last overview run on the "Discuss" page.
+  void showDiscussion();
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
@@ -143,6 +152,8 @@ class TMainForm : public QMainWindow {
   bool closeWhenIdle_ = false;
   bool namingRan_ = false;         // the last run was a naming run: its suggestions can be applied
   RewriteOutcome rewriteOutcome_;  // written by the rewrite's worker
+  CommentRequest commentRequest_;  // what the comment builder's wizard asked for
+  CommentOutcome commentOutcome_;  // written by the comment builder's worker
 
   // Output list row -> result index, and a display line -> its first row.
   std::vector<size_t> outputResults_;
@@ -160,6 +171,8 @@ class TMainForm : public QMainWindow {
   QAction* btnStop;
   QAction* btnRewrite;
   QAction* btnChecknaming;
+  QAction* btnStartDiscuss;
+  QAction* btnCommentBuilder;
   QAction* Applynamingsuggestions1;
   QAction* actNamingOptions;
   QAction* actBackupLog;

@@ -1,13 +1,14 @@
 // Pictures of the main window for a person to look at: the start page, an opened
 // project, a finished scan, a result shown in the source and a category chosen in the
-// tree. The scan's results come from a stand-in analyser that reports a few findings on
-// the example project through the library's result funnel, as the checks will; one of
-// them is applied to a copy of the project.
+// tree, the naming page, the overview's advice and the comment builder's wizard. The scan's results
+// come from a stand-in analyser that reports a few findings on the example project through the
+// library's result funnel, as the checks will; one of them is applied to a copy of the project.
 //
 //   window_screenshot OUTDIR [PROJECT]   (under Xvfb or another display server)
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include <iostream>
 #include <thread>
 
+#include "forms/comment_builder_form.h"
 #include "forms/main_form.h"
 #include "generic/paths.h"
 #include "generic/strings.h"
@@ -111,6 +113,40 @@ bool takeNamingScreenshot(const QString& folder) {
   return save(window, folder, "window-9-naming.png");
 }
 
+// The advice of "Start Overview" on the overview fixture, on the "Discuss" page.
+bool takeOverviewScreenshot(const QString& folder) {
+  TempTree home;
+  const std::string project =
+      copyProject(home, std::string(SORVIK_FIXTURES) + "overview-advice/Shop.dpr");
+  auto context = windowContext(home);
+  TMainForm window(*context);
+  window.resize(1360, 860);
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  QSignalSpy ended(&window, &TMainForm::idle);
+  window.StartOverview1Click();
+  return ended.wait(30000) && save(window, folder, "window-10-overview.png");
+}
+
+// The comment builder's wizard on its style page and on its preview, the details answered.
+bool takeCommentBuilderScreenshots(const QString& folder) {
+  TCommentBuilderForm wizard({true, true}, nullptr);
+  wizard.show();
+  if (!QTest::qWaitForWindowExposed(&wizard)) return false;
+  bool ok = save(wizard, folder, "window-11-comment-intro.png");
+  wizard.next();
+  ok &= save(wizard, folder, "window-12-comment-style.png");
+  wizard.next();
+  const std::pair<const char*, const char*> answers[] = {{"EdtQuest0", "Inventory"},
+                                                         {"EdtQuest2", "Northwind Traders"}};
+  for (const auto& [name, text] : answers) {
+    if (auto* edit = wizard.findChild<QLineEdit*>(name)) edit->setText(text);
+  }
+  ok &= save(wizard, folder, "window-13-comment-details.png");
+  wizard.next();
+  return ok && save(wizard, folder, "window-14-comment-preview.png");
+}
+
 int takeScreenshots(const QString& folder, const std::string& original) {
   QDir().mkpath(folder);
   TempTree home;
@@ -158,7 +194,10 @@ int takeScreenshots(const QString& folder, const std::string& original) {
     output.setCurrentItem(form);
     ok &= save(window, folder, "window-8-form.png");
   }
-  return (ok && takeNamingScreenshot(folder)) ? 0 : 1;
+  return (ok && takeNamingScreenshot(folder) && takeOverviewScreenshot(folder) &&
+          takeCommentBuilderScreenshots(folder))
+             ? 0
+             : 1;
 }
 
 }  // namespace sorvik::test

@@ -169,16 +169,10 @@ std::string notAppliedWarning(const std::vector<std::string>& notApplied) {
 
 CommentOutcome ApplyCommentHeaders(TProject& project, const CommentRequest& request) {
   CommentOutcome outcome;
-  AppContext& context = project.context();
-  if (context.config.readBool("General", "Applychange", true)) {
-    const Prompter::DisclaimerAnswer answer = context.prompter->askChangeWarning();
-    if (!answer.accepted) {
-      outcome.declined = true;
-      return outcome;
-    }
-    if (answer.dontShowAgain) context.config.writeBool("General", "Applychange", false);
+  if (!acceptChanges(project, "Applychange")) {
+    outcome.declined = true;
+    return outcome;
   }
-  project.ChangesApplied = true;
 
   RunObserver& observer = project.observer();
   const std::vector<std::string> files = project.UnitFiles;
@@ -215,7 +209,7 @@ CommentOutcome ApplyCommentHeaders(TProject& project, const CommentRequest& requ
         break;
       }
     }
-    if (backUp(project, file) && SaveStringList(*changed, file, *context.prompter))
+    if (backUp(project, file) && SaveStringList(*changed, file, *project.context().prompter))
       ++outcome.applied;
   }
   observer.progressPosition(static_cast<int>(files.size()));

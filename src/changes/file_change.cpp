@@ -37,6 +37,17 @@ std::string* outputLineOf(TProject& project, const TFrontOutput& result) {
 
 }  // namespace
 
+bool acceptChanges(TProject& project, const char* key) {
+  AppContext& context = project.context();
+  if (context.config.readBool("General", key, true)) {
+    const Prompter::DisclaimerAnswer answer = context.prompter->askChangeWarning();
+    if (!answer.accepted) return false;
+    if (answer.dontShowAgain) context.config.writeBool("General", "Applychange", false);
+  }
+  project.ChangesApplied = true;
+  return true;
+}
+
 std::optional<TextFile> readFileToChange(TProject& project, const std::string& path) {
   Prompter& prompter = *project.context().prompter;
   if (isReadOnlyFile(path)) {

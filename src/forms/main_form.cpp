@@ -581,20 +581,20 @@ void TMainForm::clearResultViews() {
 // ---------------------------------------------------------------------------------------
 // Runs
 
-void TMainForm::Startscan1Click() {
+void TMainForm::startCommand(StartCommand command, void (TMainForm::*done)()) {
   if (!project_ || isBusy()) return;
   if (!editForm_->releaseFile()) return;
-  setModeFlags(*project_, StartCommand::Scan);
+  setModeFlags(*project_, command);
   TProject* project = project_.get();
-  beginRun([project] { Start(*project); }, &TMainForm::runFinished);
+  beginRun([project] { Start(*project); }, done);
+}
+
+void TMainForm::Startscan1Click() {
+  startCommand(StartCommand::Scan, &TMainForm::runFinished);
 }
 
 void TMainForm::Startnamingcheck1Click() {
-  if (!project_ || isBusy()) return;
-  if (!editForm_->releaseFile()) return;
-  setModeFlags(*project_, StartCommand::Naming);
-  TProject* project = project_.get();
-  beginRun([project] { Start(*project); }, &TMainForm::namingFinished);
+  startCommand(StartCommand::Naming, &TMainForm::namingFinished);
 }
 
 void TMainForm::ApplyNamingSuggestions1Click() {
@@ -619,11 +619,7 @@ void TMainForm::namingFinished() {
 }
 
 void TMainForm::StartOverview1Click() {
-  if (!project_ || isBusy()) return;
-  if (!editForm_->releaseFile()) return;
-  setModeFlags(*project_, StartCommand::Overview);
-  TProject* project = project_.get();
-  beginRun([project] { Start(*project); }, &TMainForm::overviewFinished);
+  startCommand(StartCommand::Overview, &TMainForm::overviewFinished);
 }
 
 void TMainForm::overviewFinished() {

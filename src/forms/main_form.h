@@ -17,6 +17,7 @@
 #include "forms/line_colours.h"
 #include "forms/run_bridge.h"
 #include "project/recent_list.h"
+#include "project/scan_driver.h"
 
 class QAction;
 class QLabel;
@@ -108,6 +109,8 @@ class TMainForm : public QMainWindow {
   void commentsFinished();
   // The project discussion of the last overview run on the "Discuss" page.
   void showDiscussion();
+  // Sets the modes of `command` and starts its run.
+  void startCommand(StartCommand command, void (TMainForm::*done)());
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();

@@ -31,22 +31,6 @@ using test::TempTree;
 
 namespace {
 
-std::string copyFixture(const TempTree& tree, const std::string& name, const std::string& main) {
-  const std::string fixture = std::string(SORVIK_FIXTURES) + name + "/";
-  for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
-    const std::string file = entry.path().filename().string();
-    if (!file.ends_with(".expected"))
-      tree.write(file, readFileBytes(entry.path().string()).value_or(""));
-  }
-  return tree.path() + main;
-}
-
-bool runCommand(TMainForm& window, const char* name) {
-  QSignalSpy ended(&window, &TMainForm::idle);
-  window.findChild<QAction*>(name)->trigger();
-  return window.isBusy() ? ended.wait(30000) : true;
-}
-
 QString editorText(const TCommentBuilderForm& wizard, const char* name) {
   return wizard.findChild<QPlainTextEdit*>(name)->toPlainText();
 }
@@ -80,8 +64,9 @@ void OverviewCommentsTest::theOverviewShowsItsAdviceOnTheDiscussPage() {
   TempTree tree;
   auto context = test::windowContext(tree);
   TMainForm window(*context);
-  QVERIFY(test::openProject(window, copyFixture(tree, "overview-advice", "Shop.dpr")));
-  QVERIFY(runCommand(window, "btnStartDiscuss"));
+  test::copyFixture(tree, "overview-advice");
+  QVERIFY(test::openProject(window, tree.path() + "Shop.dpr"));
+  QVERIFY(test::runCommand(window, "btnStartDiscuss"));
   auto* edit = window.findChild<TEditForm*>();
   QTextBrowser* discuss = edit->discussPage();
   QCOMPARE(edit->currentWidget(), discuss);
@@ -99,7 +84,7 @@ void OverviewCommentsTest::theOverviewShowsItsAdviceOnTheDiscussPage() {
   QVERIFY(discuss->toPlainText().startsWith("All forms are autocreated"));
 
   // A scan takes the page away.
-  QVERIFY(runCommand(window, "btnStartScan"));
+  QVERIFY(test::runCommand(window, "btnStartScan"));
   QCOMPARE(edit->indexOf(discuss), -1);
 }
 
@@ -204,7 +189,7 @@ void OverviewCommentsTest::theCommentBuilderAppliesTheHeaders() {
   // A project without units: the error, and no wizard.
   tree.write("page.htm", "<p>");
   QVERIFY(test::openProject(window, tree.path() + "page.htm"));
-  QVERIFY(runCommand(window, "btnCommentBuilder"));
+  QVERIFY(test::runCommand(window, "btnCommentBuilder"));
   QCOMPARE(answers.messages.back(), std::string("error: ") + std::string(kNoSourceFilesMessage));
 
   const std::string program = tree.writeProgram("Shop", {"Main"}, "unit Main;\r\n\r\nend.\r\n");
@@ -219,7 +204,7 @@ void OverviewCommentsTest::theCommentBuilderAppliesTheHeaders() {
     wizard->next();
     wizard->findChild<QPushButton*>("btnApply")->click();
   });
-  QVERIFY(runCommand(window, "btnCommentBuilder"));
+  QVERIFY(test::runCommand(window, "btnCommentBuilder"));
   const std::string unit = readFileBytes(tree.path() + "Main.pas").value_or("");
   QVERIFY(unit.starts_with("{ " + std::string(76, '*') + " }\r\n"));
   QVERIFY(unit.find("{ Shop ") != std::string::npos);

@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <thread>
 
@@ -93,39 +94,38 @@ std::string copyProject(const TempTree& home, const std::string& project) {
   return (copy / fs::path(project).filename()).string();
 }
 
-// The naming page after "Start Naming" on the rename fixture, two lines ticked.
-bool takeNamingScreenshot(const QString& folder) {
+// The window on a copy of a fixture's project once `command` has run, given to `picture`.
+bool afterCommand(const char* fixture, void (TMainForm::*command)(),
+                  const std::function<bool(TMainForm&)>& picture) {
   TempTree home;
-  const std::string project =
-      copyProject(home, std::string(SORVIK_FIXTURES) + "rename-across-files/Shop.dpr");
+  const std::string project = copyProject(home, std::string(SORVIK_FIXTURES) + fixture);
   auto context = windowContext(home);
   TMainForm window(*context);
   window.resize(1360, 860);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
   QSignalSpy ended(&window, &TMainForm::idle);
-  window.Startnamingcheck1Click();
-  if (!ended.wait(30000)) return false;
-  auto* components = window.findChild<QListWidget*>("ComponentRenames");
-  if (!components || components->count() < 4) return false;
-  components->item(0)->setCheckState(Qt::Checked);
-  components->item(3)->setCheckState(Qt::Checked);
-  return save(window, folder, "window-9-naming.png");
+  (window.*command)();
+  return ended.wait(30000) && picture(window);
+}
+
+// The naming page after "Start Naming" on the rename fixture, two lines ticked.
+bool takeNamingScreenshot(const QString& folder) {
+  return afterCommand("rename-across-files/Shop.dpr", &TMainForm::Startnamingcheck1Click,
+                      [&folder](TMainForm& window) {
+                        auto* components = window.findChild<QListWidget*>("ComponentRenames");
+                        if (!components || components->count() < 4) return false;
+                        components->item(0)->setCheckState(Qt::Checked);
+                        components->item(3)->setCheckState(Qt::Checked);
+                        return save(window, folder, "window-9-naming.png");
+                      });
 }
 
 // The advice of "Start Overview" on the overview fixture, on the "Discuss" page.
 bool takeOverviewScreenshot(const QString& folder) {
-  TempTree home;
-  const std::string project =
-      copyProject(home, std::string(SORVIK_FIXTURES) + "overview-advice/Shop.dpr");
-  auto context = windowContext(home);
-  TMainForm window(*context);
-  window.resize(1360, 860);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
-  QSignalSpy ended(&window, &TMainForm::idle);
-  window.StartOverview1Click();
-  return ended.wait(30000) && save(window, folder, "window-10-overview.png");
+  return afterCommand(
+      "overview-advice/Shop.dpr", &TMainForm::StartOverview1Click,
+      [&folder](TMainForm& window) { return save(window, folder, "window-10-overview.png"); });
 }
 
 // The comment builder's wizard on its style page and on its preview, the details answered.

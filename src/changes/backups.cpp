@@ -51,7 +51,11 @@ std::string freeBackupFolder(const std::string& programFolder, std::time_t when)
 
 bool PrepareBackupFolder(TProject& project) {
   project.BackupFolder.clear();
-  if (!changesFiles(project)) return true;
+  return !changesFiles(project) || MakeBackupFolder(project);
+}
+
+bool MakeBackupFolder(TProject& project) {
+  project.BackupFolder.clear();
   AppContext& context = project.context();
   if (!context.config.readBool("General", "MakeBackups", true)) return true;
   const std::string folder = freeBackupFolder(context.programFolder, std::time(nullptr));

@@ -13,6 +13,9 @@ class TProject;
 // and backups are wanted) and sets `BackupFolder`; false only when it cannot be made and the
 // user declines to go on without backups.
 bool PrepareBackupFolder(TProject& project);
+// The same for a change run that no mode flag names (the comment builder): the folder is
+// made whatever the last run was.
+bool MakeBackupFolder(TProject& project);
 // Copies `path` into the backup folder and logs it; the first copy of a file in a folder
 // stays. True when the file is backed up or no backups are made; false when the copy
 // failed.

@@ -37,6 +37,17 @@ std::string* outputLineOf(TProject& project, const TFrontOutput& result) {
 
 }  // namespace
 
+bool acceptChanges(TProject& project, const char* key) {
+  AppContext& context = project.context();
+  if (context.config.readBool("General", key, true)) {
+    const Prompter::DisclaimerAnswer answer = context.prompter->askChangeWarning();
+    if (!answer.accepted) return false;
+    if (answer.dontShowAgain) context.config.writeBool("General", "Applychange", false);
+  }
+  project.ChangesApplied = true;
+  return true;
+}
+
 std::optional<TextFile> readFileToChange(TProject& project, const std::string& path) {
   Prompter& prompter = *project.context().prompter;
   if (isReadOnlyFile(path)) {
@@ -55,12 +66,16 @@ std::optional<TextFile> readFileToChange(TProject& project, const std::string& p
   return splitText(*bytes);
 }
 
+bool backUp(TProject& project, const std::string& path) {
+  if (BackupFile(project, path)) return true;
+  project.context().prompter->showError(
+      "The following file could not be backed up, so it was left alone:\r" + path);
+  return false;
+}
+
 bool backUpAndSave(TProject& project, const TextFile& changed, const std::string& path) {
   Prompter& prompter = *project.context().prompter;
-  if (!BackupFile(project, path)) {
-    prompter.showError("The following file could not be backed up, so it was left alone:\r" + path);
-    return false;
-  }
+  if (!backUp(project, path)) return false;
   if (!SaveStringList(changed, path, prompter)) {
     prompter.showWarning(
         "Error saving the file after applying the suggestion\r\rThis suggestion may not have "

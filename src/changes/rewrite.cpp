@@ -157,16 +157,10 @@ int applyAll(TProject& project) {
 
 RewriteOutcome StartRewrite(TProject& project, const RewriteChoices& choices) {
   RewriteOutcome outcome;
-  AppContext& context = project.context();
-  if (context.config.readBool("General", "Disclaimer", true)) {
-    const Prompter::DisclaimerAnswer answer = context.prompter->askChangeWarning();
-    if (!answer.accepted) {
-      outcome.declined = true;
-      return outcome;
-    }
-    if (answer.dontShowAgain) context.config.writeBool("General", "Applychange", false);
+  if (!acceptChanges(project, "Disclaimer")) {
+    outcome.declined = true;
+    return outcome;
   }
-  project.ChangesApplied = true;
   project.RewriteMode = true;
   // Each step is a run of its own on freshly read files: nothing an earlier step prepared
   // or counted may stand for the files it has since changed.

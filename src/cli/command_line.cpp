@@ -31,6 +31,8 @@ int runCommandLine(int argc, char** argv) {
   addNamingCommands(setup);
   addSpellCommands(setup);
   addSearchCommands(setup);
+  addOverviewCommands(setup);
+  addCommentCommands(setup);
 
   try {
     app.parse(argc, argv);

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "checks/hint_catalogue.h"
+#include "checks/project_discuss.h"
 #include "generic/encoding.h"
 #include "project/project.h"
 #include "project/result_kinds.h"
@@ -103,6 +104,13 @@ void writeJsonRun(std::ostream& out, const std::string& command, const TProject&
 
   json rowsJson = json::array();
   for (const auto& row : rows) rowsJson.push_back(textList(row));
+  // The overview's document as one text, each line ended with LF.
+  json discussion = nullptr;
+  if (const auto* document = discussionDocument(project); document && project.OverviewMode) {
+    std::string joined;
+    for (const auto& line : *document) joined += line + '\n';
+    discussion = text(joined);
+  }
   json document = {{"command", command},
                    {"project", text(project.ProjectPath)},
                    {"status", text(report.statusText())},
@@ -113,7 +121,7 @@ void writeJsonRun(std::ostream& out, const std::string& command, const TProject&
                    {"errors", textList(project.Errors)},
                    {"unrecognised", textList(project.UnrecognisedObjects)},
                    {"partlyRecognised", textList(project.PartlyRecognisedObjects)},
-                   {"discussion", nullptr}};
+                   {"discussion", discussion}};
   out << document.dump(2) << '\n';
 }
 

@@ -73,12 +73,14 @@ struct CommandSetup {
   std::vector<InspectKind> inspectKinds = {};
 };
 
-void addProjectCommands(CommandSetup& setup);  // files, scan
-void addInspectCommands(CommandSetup& setup);  // inspect unit|routines|page|line
-void addReportCommands(CommandSetup& setup);   // stats, report
-void addFormCommands(CommandSetup& setup);     // convert, inspect form
-void addNamingCommands(CommandSetup& setup);   // naming, rename
-void addSpellCommands(CommandSetup& setup);    // spell
-void addSearchCommands(CommandSetup& setup);   // search
+void addProjectCommands(CommandSetup& setup);   // files, scan
+void addInspectCommands(CommandSetup& setup);   // inspect unit|routines|page|line
+void addReportCommands(CommandSetup& setup);    // stats, report
+void addFormCommands(CommandSetup& setup);      // convert, inspect form
+void addNamingCommands(CommandSetup& setup);    // naming, rename
+void addSpellCommands(CommandSetup& setup);     // spell
+void addSearchCommands(CommandSetup& setup);    // search
+void addOverviewCommands(CommandSetup& setup);  // overview
+void addCommentCommands(CommandSetup& setup);   // comments
 
 }  // namespace sorvik

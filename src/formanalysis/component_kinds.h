@@ -27,6 +27,9 @@ enum ComponentKind : int {
   kKindToolbar = 15,
   kKindForm = 21,
   kKindStaticText = 22,
+  kKindImage = 26,
+  kKindListView = 27,
+  kKindTreeView = 29,
   kKindTimer = 34,
   kKindActionList = 36,
   kKindAction = 40,
@@ -37,6 +40,7 @@ enum ComponentKind : int {
   kKindQuery = 101,
   kKindDataSource = 102,
   kKindDatabase = 116,
+  kKindQRImage = 165,
   kLastComponentKind = 188,
 };
 

@@ -3,6 +3,7 @@
 // across units (project/form_facts.h), and the scan of the forms stored in an executable.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,12 @@
 namespace sorvik {
 
 struct AppContext;
+
+// What an overview run does with each form it would otherwise check; set by the project
+// discussion, passed over while it is not.
+struct FormDiscusser {
+  std::function<void(TProject&, const TFormCode&)> discussForm;
+};
 
 // Attaches the form analysis to the scan driver's hooks.
 void attachFormAnalysis(AppContext& context);

@@ -1,6 +1,7 @@
 // Running the object checks of a form and reporting what they held.
 #include <exception>
 
+#include "formanalysis/form_analysis.h"
 #include "formanalysis/form_hints.h"
 #include "project/prompter.h"
 #include "project/results.h"
@@ -29,7 +30,11 @@ void TFormHints::report(int kind, int line, const std::string& text, SuggestionL
 void TFormHints::run() {
   project_.report().RoutineReportedLines.clear();
   // The project overview discusses the form instead of checking it.
-  if (project_.OverviewMode) return;
+  if (project_.OverviewMode) {
+    const auto& discuss = project_.context().service<FormDiscusser>().discussForm;
+    if (discuss) discuss(project_, form_);
+    return;
+  }
   // A failure of the first two checks is shown, and the others still run.
   auto showingFailure = [this](void (TFormHints::*check)()) {
     try {

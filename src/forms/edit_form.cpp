@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -96,6 +97,22 @@ TEditForm::TEditForm(AppContext& context, const LineColours& colours, QWidget* p
   spellingPage_->hide();
   searchPage_ = new TSearchPage(this);
   searchPage_->hide();
+  DiscussTab = new QTextBrowser(this);
+  DiscussTab->setObjectName("DiscussTab");
+  DiscussTab->setOpenExternalLinks(true);
+  DiscussTab->hide();
+}
+
+void TEditForm::LoadProjectDiscuss(const std::vector<std::string>& html) {
+  if (html.empty()) return;
+  DiscussTab->setHtml(qtText(join(html, "\r\n")));
+}
+
+void TEditForm::showDiscussPage(bool shown) {
+  const int at = indexOf(DiscussTab);
+  if (shown && at < 0) addTab(DiscussTab, "Discuss");
+  if (!shown && at >= 0) removeTab(at);
+  if (shown) setCurrentWidget(DiscussTab);
 }
 
 void TEditForm::showViewPage(QWidget* page) {

@@ -6,6 +6,7 @@
 #include <QTabWidget>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "forms/line_colours.h"
 #include "generic/text_file.h"
@@ -13,6 +14,7 @@
 
 class QAction;
 class QLabel;
+class QTextBrowser;
 class QsciScintilla;
 
 namespace sorvik {
@@ -50,6 +52,12 @@ class TEditForm : public QTabWidget {
   // runs, the spelling page after spelling runs, the search page after a search; none takes
   // the view away.
   void showViewPage(QWidget* page);
+  // The project discussion as a web page on the "Discuss" page; the page stays as it was
+  // when the document cannot be shown.
+  void LoadProjectDiscuss(const std::vector<std::string>& html);
+  // Shows the "Discuss" page (and brings it to the front) or takes it away.
+  void showDiscussPage(bool shown);
+  QTextBrowser* discussPage() const { return DiscussTab; }
   QAction* saveAction() const { return save_; }
   const std::string& filePath() const { return path_; }
 
@@ -72,6 +80,7 @@ class TEditForm : public QTabWidget {
   TNamingPage* namingPage_;
   TSpellingPage* spellingPage_;
   TSearchPage* searchPage_;
+  QTextBrowser* DiscussTab;
   QAction* save_;
   std::string path_;
   TextFile shape_;           // line ends, byte-order mark of the file as read

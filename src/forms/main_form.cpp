@@ -30,7 +30,9 @@
 #include "changes/apply_naming_suggestions.h"
 #include "changes/apply_suggestion.h"
 #include "checks/hint_catalogue.h"
+#include "checks/project_discuss.h"
 #include "forms/backup_log_form.h"
+#include "forms/comment_builder_form.h"
 #include "forms/edit_form.h"
 #include "forms/menu_form.h"
 #include "forms/naming_options_form.h"
@@ -147,6 +149,9 @@ void TMainForm::buildActions() {
   btnRewrite = makeAction(this, "btnRewrite", "Start Rewrite");
   btnChecknaming = makeAction(this, "btnChecknaming", "Start Naming", QKeySequence(Qt::Key_F5));
   btnStartSearch = makeAction(this, "btnStartSearch", "Start Search", QKeySequence(Qt::Key_F9));
+  btnStartDiscuss = makeAction(this, "btnStartDiscuss", "Start Overview");
+  btnStartDiscuss->setIcon(look->standardIcon(QStyle::SP_FileDialogInfoView));
+  btnCommentBuilder = makeAction(this, "btnCommentBuilder", "Start Comment Builder");
   actNamingOptions = makeAction(this, "actNamingOptions", "Naming options");
   Applynamingsuggestions1 = makeAction(this, "Applynamingsuggestions1", "Apply naming suggestions",
                                        QKeySequence(Qt::Key_F6));
@@ -173,6 +178,8 @@ void TMainForm::buildActions() {
   connect(btnStop, &QAction::triggered, this, &TMainForm::Stop1Click);
   connect(btnRewrite, &QAction::triggered, this, &TMainForm::StartRewrite1Click);
   connect(btnChecknaming, &QAction::triggered, this, &TMainForm::Startnamingcheck1Click);
+  connect(btnStartDiscuss, &QAction::triggered, this, &TMainForm::StartOverview1Click);
+  connect(btnCommentBuilder, &QAction::triggered, this, &TMainForm::CommentBuilder1Click);
   connect(actNamingOptions, &QAction::triggered, this, &TMainForm::NamingOptions1Click);
   connect(btnStartSearch, &QAction::triggered, this, &TMainForm::Startsearch1Click);
   connect(Applynamingsuggestions1, &QAction::triggered, this,
@@ -211,8 +218,9 @@ void TMainForm::buildMenus() {
   file->addAction(btnExit);
 
   QMenu* edit = menuBar()->addMenu("&Edit");
-  edit->addActions({btnStartScan, btnStop, btnRewrite, btnStartSpell, actSpellCheckExe,
-                    btnChecknaming, Applynamingsuggestions1, btnStartSearch});
+  edit->addActions({btnStartScan, btnStop, btnStartDiscuss, btnRewrite, btnStartSpell,
+                    actSpellCheckExe, btnChecknaming, Applynamingsuggestions1, btnStartSearch,
+                    btnCommentBuilder});
   edit->addSeparator();
   edit->addActions({actBackupLog, actSpellingOptions, actNamingOptions});
   edit->addSeparator();
@@ -239,7 +247,8 @@ void TMainForm::buildMenus() {
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   bar->addActions({actNewProject, actOpenProject, mnuCloseProject});
   bar->addSeparator();
-  bar->addActions({btnStartScan, btnRewrite, btnStartSpell, btnChecknaming, btnStartSearch});
+  bar->addActions(
+      {btnStartScan, btnStartDiscuss, btnRewrite, btnStartSpell, btnChecknaming, btnStartSearch});
 }
 
 QWidget* TMainForm::buildProgressPanel() {
@@ -408,6 +417,8 @@ void TMainForm::updateCommands() {
   actSpellCheckExe->setEnabled(idle);
   actSpellingOptions->setEnabled(idle);
   btnStartSearch->setEnabled(idle && open);
+  btnStartDiscuss->setEnabled(idle && open);
+  btnCommentBuilder->setEnabled(idle && open);
   Applynamingsuggestions1->setEnabled(idle && open && namingRan_ &&
                                       !editForm_->namingPage()->isEmpty());
   btnStop->setEnabled(busy_ == Busy::Running);
@@ -568,6 +579,7 @@ void TMainForm::closeProject() {
   editForm_->spellingPage()->clear();
   editForm_->searchPage()->clear();
   editForm_->showViewPage(nullptr);
+  editForm_->showDiscussPage(false);
   editForm_->closeFile();
   showRightPanel(startForm_);
   outputPanel_->hide();
@@ -608,20 +620,20 @@ void TMainForm::clearResultViews() {
 // ---------------------------------------------------------------------------------------
 // Runs
 
-void TMainForm::Startscan1Click() {
+void TMainForm::startCommand(StartCommand command, void (TMainForm::*done)()) {
   if (!project_ || isBusy()) return;
   if (!editForm_->releaseFile()) return;
-  setModeFlags(*project_, StartCommand::Scan);
+  setModeFlags(*project_, command);
   TProject* project = project_.get();
-  beginRun([project] { Start(*project); }, &TMainForm::runFinished);
+  beginRun([project] { Start(*project); }, done);
+}
+
+void TMainForm::Startscan1Click() {
+  startCommand(StartCommand::Scan, &TMainForm::runFinished);
 }
 
 void TMainForm::Startnamingcheck1Click() {
-  if (!project_ || isBusy()) return;
-  if (!editForm_->releaseFile()) return;
-  setModeFlags(*project_, StartCommand::Naming);
-  TProject* project = project_.get();
-  beginRun([project] { Start(*project); }, &TMainForm::namingFinished);
+  startCommand(StartCommand::Naming, &TMainForm::namingFinished);
 }
 
 void TMainForm::ApplyNamingSuggestions1Click() {
@@ -682,6 +694,62 @@ void TMainForm::showSearchHit(int row) {
   SuggestionBox->setCurrentRow(at);
 }
 
+void TMainForm::StartOverview1Click() {
+  startCommand(StartCommand::Overview, &TMainForm::overviewFinished);
+}
+
+void TMainForm::overviewFinished() {
+  runFinished();
+  showDiscussion();
+}
+
+void TMainForm::showDiscussion() {
+  const std::vector<std::string>* document = discussionDocument(*project_);
+  if (!document || !project_->OverviewMode) return;
+  editForm_->closeFile();
+  editForm_->LoadProjectDiscuss(*document);
+  editForm_->showDiscussPage(true);
+  showRightPanel(editForm_);
+}
+
+void TMainForm::CommentBuilder1Click() {
+  if (!project_ || isBusy()) return;
+  const SourceLanguages languages = sourceLanguages(*project_);
+  if (!languages.delphi && !languages.cpp) {
+    context_.prompter->showError(std::string(kNoSourceFilesMessage));
+    return;
+  }
+  TCommentBuilderForm wizard(languages, this);
+  if (wizard.exec() != QDialog::Accepted || !editForm_->releaseFile()) return;
+  commentRequest_ = wizard.request();
+  // The units change under the source view: it shows none of them afterwards.
+  editForm_->closeFile();
+  showRightPanel(menuForm_);
+  busy_ = Busy::Running;
+  progressHeading_->setText("Comment Builder");
+  fileLabel_->clear();
+  resultsLabel_->clear();
+  progressBar_->setRange(0, 1);
+  progressBar_->setValue(0);
+  bridge_.beginRun(project_.get());
+  TProject* project = project_.get();
+  project->Outside = TProject::OutsideFiles::Ask;
+  startWorker([this, project] { commentOutcome_ = ApplyCommentHeaders(*project, commentRequest_); },
+              &TMainForm::commentsFinished);
+}
+
+void TMainForm::commentsFinished() {
+  bridge_.flush();
+  finishWorker();
+  if (!commentOutcome_.declined) {
+    statusLabel_->setText(qtText(commentOutcome_.resultsLabel));
+    if (!commentOutcome_.warning.empty()) context_.prompter->showWarning(commentOutcome_.warning);
+  }
+  updateCommands();
+  emit idle();
+  if (closeWhenIdle_) close();
+}
+
 void TMainForm::StartRewrite1Click() {
   if (!project_ || isBusy()) return;
   TRewriteForm dialog(*context_.prompter, this);
@@ -724,6 +792,7 @@ void TMainForm::beginRun(std::function<void()> work, void (TMainForm::*done)()) 
   editForm_->spellingPage()->clear();
   editForm_->searchPage()->clear();
   editForm_->showViewPage(nullptr);
+  editForm_->showDiscussPage(false);
   OutputTabs->setTabText(tabOf(OutputPage::All), project_->NamingMode || project_->RenameMode
                                                      ? kNamingTab
                                                  : project_->SearchMode ? kSearchTab
@@ -807,6 +876,7 @@ void TMainForm::indexOutput() {
 void TMainForm::MainTreeChange(QTreeWidgetItem* item) {
   if (!item || isBusy() || !project_) return;
   QTreeWidgetItem* parent = item->parent();
+  if (!parent && treeNodeKey(item->text(0).toStdString()) == "Overview") showDiscussion();
   const std::string key = treeNodeKey(item->text(0).toStdString());
   if (key == "Statistics" ||
       (parent && treeNodeKey(parent->text(0).toStdString()) == "Statistics")) {

@@ -12,10 +12,12 @@
 #include <unordered_map>
 #include <vector>
 
+#include "changes/apply_comment_headers.h"
 #include "changes/rewrite.h"
 #include "forms/line_colours.h"
 #include "forms/run_bridge.h"
 #include "project/recent_list.h"
+#include "project/scan_driver.h"
 
 class QAction;
 class QLabel;
@@ -62,6 +64,10 @@ class TMainForm : public QMainWindow {
   void ApplyNamingSuggestions1Click();
   // The search dialog, then the search of its options on the worker.
   void Startsearch1Click();
+  // The overview run; its advice shows on the source view's "Discuss" page.
+  void StartOverview1Click();
+  // The comment builder's wizard, then its headers written into the units on the worker.
+  void CommentBuilder1Click();
   // Asks which steps to run, then runs the rewrite on the worker.
   void StartRewrite1Click();
   void ViewBackupLog1Click();
@@ -129,6 +135,12 @@ class TMainForm : public QMainWindow {
   void searchFinished();
   // The file of search hit `row` in the suggestion list, its line chosen.
   void showSearchHit(int row);
+  void overviewFinished();
+  void commentsFinished();
+  // The project discussion of the last overview run on the "Discuss" page.
+  void showDiscussion();
+  // Sets the modes of `command` and starts its run.
+  void startCommand(StartCommand command, void (TMainForm::*done)());
   // Empties the views and starts `work`, a run of the project, on the worker.
   void beginRun(std::function<void()> work, void (TMainForm::*done)());
   void projectOpened();
@@ -177,6 +189,8 @@ class TMainForm : public QMainWindow {
   bool closeWhenIdle_ = false;
   bool namingRan_ = false;         // the last run was a naming run: its suggestions can be applied
   RewriteOutcome rewriteOutcome_;  // written by the rewrite's worker
+  CommentRequest commentRequest_;  // what the comment builder's wizard asked for
+  CommentOutcome commentOutcome_;  // written by the comment builder's worker
 
   // Output list row -> result index, and a display line -> its first row.
   std::vector<size_t> outputResults_;
@@ -195,6 +209,8 @@ class TMainForm : public QMainWindow {
   QAction* btnRewrite;
   QAction* btnChecknaming;
   QAction* btnStartSearch;
+  QAction* btnStartDiscuss;
+  QAction* btnCommentBuilder;
   QAction* Applynamingsuggestions1;
   QAction* actNamingOptions;
   QAction* btnStartSpell;

@@ -41,9 +41,9 @@ void attachNaming(AppContext& context) {
   analysers.afterUnit.push_back([](TProject& project, TCodeUnit& unit) {
     if (project.RenameMode) saveVariableCorrections(project, unit.FilePath);
   });
-  context.hooks.afterUnits = [](TProject& project) {
+  context.hooks.afterUnits.push_back([](TProject& project) {
     if (project.RenameMode) RenameInProjectFile(project);
-  };
+  });
   context.hooks.clearNamingLists = [](TProject& project) { namingLists(project).clear(); };
   context.hooks.isNamingSuggestionLine = [](TProject& project, const std::string& display) {
     return namingLists(project).isSuggestionLine(display);

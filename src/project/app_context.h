@@ -32,8 +32,9 @@ struct ScanHooks {
   std::function<void(TProject&)> buildCrossUnitCollections;
   // Pass 2 for the unit `CurrentFile`; false ends the unit walk.
   std::function<bool(TProject&, bool isProjectFile)> walkUnit;
-  // After the units: renames or the project discussion.
-  std::function<void(TProject&)> afterUnits;
+  // After the units, in the order attached; each tests the run's mode itself (the renames
+  // of a rename run, the project discussion of an overview).
+  std::vector<std::function<void(TProject&)>> afterUnits;
   // Pass 1, after the unit's header has loaded: finds, analyses and keeps the unit's
   // companion form (removing it from `pendingForms`) and counts its objects.
   std::function<void(TProject&, std::vector<std::string>& pendingForms)> analyseCompanionForm;

@@ -63,6 +63,12 @@ class TProject {
     if (!slot) slot = std::make_unique<T>();
     return static_cast<T&>(*slot);
   }
+  // The run's data of that kind when the run made it, else none.
+  template <class T>
+  const T* findRunData() const {
+    const auto found = runData_.find(std::type_index(typeid(T)));
+    return found == runData_.end() ? nullptr : static_cast<const T*>(found->second.get());
+  }
   // Data that outlives the runs and the resets of one project (the naming suggestions that
   // a later rename run applies). Made on first use, freed with the project.
   template <class T>

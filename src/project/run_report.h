@@ -25,6 +25,8 @@ class RunReport {
   virtual void UpdateStatus() = 0;
   virtual void UpdateTree(int kind, bool isWarning) = 0;
   virtual void RecordUses(const std::vector<std::string>& usedUnits) = 0;
+  // The units the recorded uses clauses name, each once, as first met.
+  virtual const std::vector<std::string>& usedUnits() const = 0;
   virtual void Step() = 0;
   // The progress of the second pass starts again at 0.
   virtual void restartProgress() = 0;

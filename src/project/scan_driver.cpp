@@ -149,7 +149,7 @@ void ScanProject(TProject& project) {
   }
   planUnits(project, true);
 
-  if (hooks.afterUnits) hooks.afterUnits(project);
+  for (const auto& after : hooks.afterUnits) after(project);
 
   const bool formsInThisPass =
       (!twoPass || project.SearchMode) && !project.NamingMode && !project.RenameMode;

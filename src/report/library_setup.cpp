@@ -1,6 +1,7 @@
 #include "report/library_setup.h"
 
 #include "changes/file_change.h"
+#include "checks/project_discuss.h"
 #include "checks/statement_checks.h"
 #include "checks/template_hooks.h"
 #include "formanalysis/form_analysis.h"
@@ -49,6 +50,7 @@ std::unique_ptr<AppContext> makeAppContext(const std::string& programFolder, Con
   attachSourceModel(*context);
   attachCodeTemplates(*context);
   attachStatementChecks(*context);
+  attachProjectDiscussion(*context);
   attachSpelling(*context);
   linkPageSpelling(*context);
   attachNaming(*context);

@@ -21,6 +21,7 @@ class TProjReport : public RunReport {
   void UpdateStatus() override;
   void UpdateTree(int kind, bool isWarning) override;
   void RecordUses(const std::vector<std::string>& usedUnits) override;
+  const std::vector<std::string>& usedUnits() const override { return UsedUnits; }
   void Step() override;
   void restartProgress() override;
   std::string statusText() const override;

@@ -79,6 +79,7 @@ enum StatementKinds {
   kElseLine = 11,
   kExitLine = 12,
   kBreakLine = 14,
+  kContinueLine = 15,
   kUntilStatement = 100,
   kWithStatement = 103,
   kFreeAndNilStatement = 104,

@@ -27,19 +27,8 @@ namespace {
 
 // The rename fixture's project, copied into `tree`; the path of its program.
 std::string copyFixture(const TempTree& tree) {
-  const std::string fixture = std::string(SORVIK_FIXTURES) + "rename-across-files/";
-  for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.ends_with(".expected"))
-      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
-  }
+  test::copyFixture(tree, "rename-across-files");
   return tree.path() + "Shop.dpr";
-}
-
-bool runCommand(TMainForm& window, const char* name) {
-  QSignalSpy ended(&window, &TMainForm::idle);
-  window.findChild<QAction*>(name)->trigger();
-  return window.isBusy() ? ended.wait(30000) : true;
 }
 
 }  // namespace
@@ -62,7 +51,7 @@ void NamingWindowTest::theTickedSuggestionsAreRenamed() {
   auto* apply = window.findChild<QAction*>("Applynamingsuggestions1");
   QVERIFY(!apply->isEnabled());
 
-  QVERIFY(runCommand(window, "btnChecknaming"));
+  QVERIFY(test::runCommand(window, "btnChecknaming"));
   auto* tabs = window.findChild<QTabBar*>();
   QCOMPARE(tabs->tabText(0), QString("Naming suggestions  "));
   TNamingPage* page = window.findChild<TEditForm*>()->namingPage();
@@ -73,12 +62,12 @@ void NamingWindowTest::theTickedSuggestionsAreRenamed() {
   QVERIFY(apply->isEnabled());
 
   // Nothing ticked: the user is told and nothing runs.
-  QVERIFY(runCommand(window, "Applynamingsuggestions1"));
+  QVERIFY(test::runCommand(window, "Applynamingsuggestions1"));
   QCOMPARE(answers.messages.back(),
            std::string("error: You have not selected any items to rename"));
 
   components->item(3)->setCheckState(Qt::Checked);
-  QVERIFY(runCommand(window, "Applynamingsuggestions1"));
+  QVERIFY(test::runCommand(window, "Applynamingsuggestions1"));
   const std::string form = readFileBytes(tree.path() + "Unit1.dfm").value_or("");
   QVERIFY(form.find("object btnOK: TButton") != std::string::npos);
   QVERIFY(form.find("object Label1: TLabel") != std::string::npos);

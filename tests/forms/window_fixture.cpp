@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 
 #include "forms/main_form.h"
+#include "generic/text_file.h"
 #include "report/library_setup.h"
 
 namespace sorvik::test {
@@ -65,6 +67,21 @@ bool scanProject(TMainForm& window) {
   QSignalSpy spy(&window, &TMainForm::idle);
   window.Startscan1Click();
   return waitForIdle(window, spy) && !window.isBusy();
+}
+
+bool runCommand(TMainForm& window, const char* name) {
+  QSignalSpy spy(&window, &TMainForm::idle);
+  window.findChild<QAction*>(name)->trigger();
+  return waitForIdle(window, spy);
+}
+
+void copyFixture(const TempTree& tree, const std::string& fixture) {
+  const std::string folder = std::string(SORVIK_FIXTURES) + fixture + "/";
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with(".expected"))
+      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
+  }
 }
 
 QStringList enabledCommands(QWidget& window) {

@@ -45,6 +45,10 @@ std::unique_ptr<AppContext> windowContext(const TempTree& home, const std::strin
 bool openProject(TMainForm& window, const std::string& path);
 // Starts a scan and waits until it has ended.
 bool scanProject(TMainForm& window);
+// Triggers the window's command `name` and waits until what it started has ended.
+bool runCommand(TMainForm& window, const char* name);
+// The files of a golden fixture (not its expectations) copied into `tree`.
+void copyFixture(const TempTree& tree, const std::string& fixture);
 
 // The names of the window's commands that are enabled, of those the window has.
 QStringList enabledCommands(QWidget& window);

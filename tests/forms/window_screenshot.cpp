@@ -1,8 +1,8 @@
 // Pictures of the main window for a person to look at: the start page, an opened
 // project, a finished scan, a result shown in the source, a category chosen in the tree,
-// the naming page, the spelling page and the hits of a search. The scan's results come from a
-// stand-in analyser that
-// reports a few findings on the example project through the library's result funnel, as the checks
+// the naming page, the spelling page, the hits of a search, the overview's advice and the
+// comment builder's wizard. The scan's results come from a stand-in analyser that reports a
+// few findings on the example project through the library's result funnel, as the checks
 // will; one of them is applied to a copy of the project.
 //
 //   window_screenshot OUTDIR [PROJECT]   (under Xvfb or another display server)
@@ -17,9 +17,11 @@
 #include <QTreeWidget>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <thread>
 
+#include "forms/comment_builder_form.h"
 #include "forms/edit_form.h"
 #include "forms/main_form.h"
 #include "forms/search_dialog.h"
@@ -98,24 +100,57 @@ std::string copyProject(const TempTree& home, const std::string& project) {
   return (copy / fs::path(project).filename()).string();
 }
 
-// The naming page after "Start Naming" on the rename fixture, two lines ticked.
-bool takeNamingScreenshot(const QString& folder) {
+// The window on a copy of a fixture's project once `command` has run, given to `picture`.
+bool afterCommand(const char* fixture, void (TMainForm::*command)(),
+                  const std::function<bool(TMainForm&)>& picture) {
   TempTree home;
-  const std::string project =
-      copyProject(home, std::string(SORVIK_FIXTURES) + "rename-across-files/Shop.dpr");
+  const std::string project = copyProject(home, std::string(SORVIK_FIXTURES) + fixture);
   auto context = windowContext(home);
   TMainForm window(*context);
   window.resize(1360, 860);
   window.show();
   if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
   QSignalSpy ended(&window, &TMainForm::idle);
-  window.Startnamingcheck1Click();
-  if (!ended.wait(30000)) return false;
-  auto* components = window.findChild<QListWidget*>("ComponentRenames");
-  if (!components || components->count() < 4) return false;
-  components->item(0)->setCheckState(Qt::Checked);
-  components->item(3)->setCheckState(Qt::Checked);
-  return save(window, folder, "window-9-naming.png");
+  (window.*command)();
+  return ended.wait(30000) && picture(window);
+}
+
+// The naming page after "Start Naming" on the rename fixture, two lines ticked.
+bool takeNamingScreenshot(const QString& folder) {
+  return afterCommand("rename-across-files/Shop.dpr", &TMainForm::Startnamingcheck1Click,
+                      [&folder](TMainForm& window) {
+                        auto* components = window.findChild<QListWidget*>("ComponentRenames");
+                        if (!components || components->count() < 4) return false;
+                        components->item(0)->setCheckState(Qt::Checked);
+                        components->item(3)->setCheckState(Qt::Checked);
+                        return save(window, folder, "window-9-naming.png");
+                      });
+}
+
+// The advice of "Start Overview" on the overview fixture, on the "Discuss" page.
+bool takeOverviewScreenshot(const QString& folder) {
+  return afterCommand(
+      "overview-advice/Shop.dpr", &TMainForm::StartOverview1Click,
+      [&folder](TMainForm& window) { return save(window, folder, "window-10-overview.png"); });
+}
+
+// The comment builder's wizard on its style page and on its preview, the details answered.
+bool takeCommentBuilderScreenshots(const QString& folder) {
+  TCommentBuilderForm wizard({true, true}, nullptr);
+  wizard.show();
+  if (!QTest::qWaitForWindowExposed(&wizard)) return false;
+  bool ok = save(wizard, folder, "window-11-comment-intro.png");
+  wizard.next();
+  ok &= save(wizard, folder, "window-12-comment-style.png");
+  wizard.next();
+  const std::pair<const char*, const char*> answers[] = {{"EdtQuest0", "Inventory"},
+                                                         {"EdtQuest2", "Northwind Traders"}};
+  for (const auto& [name, text] : answers) {
+    if (auto* edit = wizard.findChild<QLineEdit*>(name)) edit->setText(text);
+  }
+  ok &= save(wizard, folder, "window-13-comment-details.png");
+  wizard.next();
+  return ok && save(wizard, folder, "window-14-comment-preview.png");
 }
 
 // The spelling page after "Start Spell Check" on the example project, the second word
@@ -213,7 +248,8 @@ int takeScreenshots(const QString& folder, const std::string& original) {
     ok &= save(window, folder, "window-8-form.png");
   }
   return (ok && takeNamingScreenshot(folder) && takeSpellingScreenshot(folder, original) &&
-          takeSearchScreenshot(folder))
+          takeSearchScreenshot(folder) && takeOverviewScreenshot(folder) &&
+          takeCommentBuilderScreenshots(folder))
              ? 0
              : 1;
 }

@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
-#include <filesystem>
 
 #include <QLineEdit>
 #include <QTableWidget>
@@ -24,17 +23,6 @@ namespace sorvik {
 using test::TempTree;
 
 namespace {
-
-// The rename fixture's project, copied into `tree`; the path of its program.
-std::string copyFixture(const TempTree& tree) {
-  const std::string fixture = std::string(SORVIK_FIXTURES) + "rename-across-files/";
-  for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.ends_with(".expected"))
-      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
-  }
-  return tree.path() + "Shop.dpr";
-}
 
 bool runCommand(TMainForm& window, const char* name) {
   QSignalSpy ended(&window, &TMainForm::idle);
@@ -58,7 +46,9 @@ void NamingWindowTest::theTickedSuggestionsAreRenamed() {
   TMainForm window(*context);
   test::ScriptedPrompter answers;
   context->prompter = &answers;
-  QVERIFY(test::openProject(window, copyFixture(tree)));
+  QVERIFY(test::openProject(
+      window,
+      test::copyFixture(tree, std::string(SORVIK_FIXTURES) + "rename-across-files/", "Shop.dpr")));
   auto* apply = window.findChild<QAction*>("Applynamingsuggestions1");
   QVERIFY(!apply->isEnabled());
 

@@ -6,8 +6,10 @@
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
+#include <filesystem>
 
 #include "forms/main_form.h"
+#include "generic/text_file.h"
 #include "report/library_setup.h"
 
 namespace sorvik::test {
@@ -27,6 +29,16 @@ std::string TempTree::write(const std::string& relative, const std::string& byte
   if (!out.open(QIODevice::WriteOnly)) return {};
   out.write(bytes.data(), static_cast<qint64>(bytes.size()));
   return file.toStdString();
+}
+
+std::string copyFixture(const TempTree& tree, const std::string& fixture,
+                        const std::string& program) {
+  for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && !name.ends_with(".expected"))
+      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
+  }
+  return tree.path() + program;
 }
 
 std::string TempTree::writeProgram(const std::string& name, const std::vector<std::string>& units,

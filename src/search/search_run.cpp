@@ -95,16 +95,12 @@ void noteGivenUp(TProject& project) {
 // run of a line it finds stands in the file as written, in some letter case.
 std::string_view keyRun(std::string_view text) {
   std::string_view best;
-  for (size_t i = 0; i < text.size();) {
-    const auto isKey = [](char c) { return isIdentChar(c); };
-    if (!isKey(text[i])) {
-      ++i;
-      continue;
-    }
+  size_t i = 0;
+  while (i < text.size()) {
     size_t end = i;
-    while (end < text.size() && isKey(text[end])) ++end;
+    while (end < text.size() && isIdentChar(text[end])) ++end;
     if (end - i > best.size()) best = text.substr(i, end - i);
-    i = end;
+    i = end + 1;
   }
   return best;
 }

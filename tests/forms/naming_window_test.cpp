@@ -5,7 +5,6 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
-#include <filesystem>
 
 #include <QLineEdit>
 #include <QTableWidget>
@@ -23,16 +22,6 @@ namespace sorvik {
 
 using test::TempTree;
 
-namespace {
-
-// The rename fixture's project, copied into `tree`; the path of its program.
-std::string copyFixture(const TempTree& tree) {
-  test::copyFixture(tree, "rename-across-files");
-  return tree.path() + "Shop.dpr";
-}
-
-}  // namespace
-
 class NamingWindowTest : public QObject {
   Q_OBJECT
 
@@ -47,7 +36,7 @@ void NamingWindowTest::theTickedSuggestionsAreRenamed() {
   TMainForm window(*context);
   test::ScriptedPrompter answers;
   context->prompter = &answers;
-  QVERIFY(test::openProject(window, copyFixture(tree)));
+  QVERIFY(test::openProject(window, test::copyFixture(tree, "rename-across-files", "Shop.dpr")));
   auto* apply = window.findChild<QAction*>("Applynamingsuggestions1");
   QVERIFY(!apply->isEnabled());
 

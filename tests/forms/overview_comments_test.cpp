@@ -64,8 +64,7 @@ void OverviewCommentsTest::theOverviewShowsItsAdviceOnTheDiscussPage() {
   TempTree tree;
   auto context = test::windowContext(tree);
   TMainForm window(*context);
-  test::copyFixture(tree, "overview-advice");
-  QVERIFY(test::openProject(window, tree.path() + "Shop.dpr"));
+  QVERIFY(test::openProject(window, test::copyFixture(tree, "overview-advice", "Shop.dpr")));
   QVERIFY(test::runCommand(window, "btnStartDiscuss"));
   auto* edit = window.findChild<TEditForm*>();
   QTextBrowser* discuss = edit->discussPage();

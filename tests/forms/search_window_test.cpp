@@ -13,13 +13,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
-#include <filesystem>
 
 #include "forms/edit_form.h"
 #include "forms/main_form.h"
 #include "forms/search_dialog.h"
 #include "forms/search_page.h"
-#include "generic/text_file.h"
 #include "project/config.h"
 #include "search/search_options.h"
 #include "search/search_run.h"
@@ -31,15 +29,17 @@ using test::TempTree;
 
 namespace {
 
-// The search fixture's project, copied into `tree`; the path of its program.
-std::string copyFixture(const TempTree& tree) {
-  const std::string fixture = std::string(SORVIK_FIXTURES) + "search-plain/";
-  for (const auto& entry : std::filesystem::directory_iterator(fixture)) {
-    const std::string name = entry.path().filename().string();
-    if (entry.is_regular_file() && name != "args" && !name.starts_with("expected"))
-      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
-  }
-  return tree.path() + "Library1.dpr";
+// Starts a search for `text` through the dialog and waits until it has ended.
+bool searchFor(TMainForm& window, const char* text) {
+  QTimer::singleShot(0, [text] {
+    auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget());
+    QVERIFY(dialog != nullptr);
+    dialog->searchEdit()->setText(text);
+    dialog->confirm();
+  });
+  QSignalSpy ended(&window, &TMainForm::idle);
+  window.findChild<QAction*>("btnStartSearch")->trigger();
+  return !window.isBusy() || ended.wait(30000);
 }
 
 template <class Widget>
@@ -141,19 +141,9 @@ void SearchWindowTest::startSearchListsTheHits() {
   TMainForm window(*context);
   test::ScriptedPrompter answers;
   context->prompter = &answers;
-  QVERIFY(test::openProject(window, copyFixture(tree)));
-  auto* start = window.findChild<QAction*>("btnStartSearch");
-  QVERIFY(start->isEnabled());
-
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget());
-    QVERIFY(dialog != nullptr);
-    dialog->searchEdit()->setText("free");
-    dialog->confirm();
-  });
-  QSignalSpy ended(&window, &TMainForm::idle);
-  start->trigger();
-  QVERIFY(!window.isBusy() || ended.wait(30000));
+  QVERIFY(test::openProject(window, test::copyFixture(tree, "search-plain", "Library1.dpr")));
+  QVERIFY(window.findChild<QAction*>("btnStartSearch")->isEnabled());
+  QVERIFY(searchFor(window, "free"));
 
   QCOMPARE(window.findChild<QTabBar*>()->tabText(0), QString("Search  "));
   TSearchPage* page = window.findChild<TEditForm*>()->searchPage();
@@ -173,14 +163,7 @@ void SearchWindowTest::startSearchListsTheHits() {
   QCOMPARE(suggestions->currentItem()->text(), QString("    Titles.Free;"));
 
   // A search that finds nothing shows the placeholder row.
-  QTimer::singleShot(0, [] {
-    auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget());
-    QVERIFY(dialog != nullptr);
-    dialog->searchEdit()->setText("nowhere");
-    dialog->confirm();
-  });
-  start->trigger();
-  QVERIFY(!window.isBusy() || ended.wait(30000));
+  QVERIFY(searchFor(window, "nowhere"));
   QCOMPARE(list->topLevelItemCount(), 1);
   QCOMPARE(list->topLevelItem(0)->text(0), QString("There are no results to display"));
   QCOMPARE(page->countLabel()->text(), QString("Search results: No items"));

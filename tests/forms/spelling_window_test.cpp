@@ -12,7 +12,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <algorithm>
-#include <filesystem>
 
 #include "forms/edit_form.h"
 #include "forms/main_form.h"
@@ -36,17 +35,13 @@ namespace {
 // program folder's english.dic; the path of its program.
 std::string copyFixture(const TempTree& tree) {
   const std::string fixture = std::string(SORVIK_FIXTURES) + "spell-project/";
-  for (const auto& entry : std::filesystem::directory_iterator(fixture))
-    if (entry.is_regular_file())
-      tree.write(entry.path().filename().string(),
-                 readFileBytes(entry.path().string()).value_or(""));
   std::vector<std::string> words;
   for (const std::string& word :
        readTextFile(fixture + "home/english.words").value_or(TextFile{}).lines)
     words.push_back(utf8ToWindows1252(word));
   std::sort(words.begin(), words.end());
   SaveCompressedList(words, tree.path() + "home/english.dic");
-  return tree.path() + "Shop.dpr";
+  return test::copyFixture(tree, "spell-project", "Shop.dpr");
 }
 
 QStringList rowWords(const QTreeWidget* list) {

@@ -8,7 +8,6 @@
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
-#include <filesystem>
 
 #include "forms/edit_form.h"
 #include "forms/line_colours.h"
@@ -22,17 +21,6 @@ namespace sorvik {
 using test::TempTree;
 
 namespace {
-
-// The files of a fixture copied into `tree`; the path of `project` there.
-std::string copyFixture(const TempTree& tree, const std::string& fixture,
-                        const std::string& project) {
-  const std::string folder = std::string(SORVIK_FIXTURES) + fixture + "/";
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    if (entry.is_regular_file())
-      tree.write(entry.path().filename().string(),
-                 readFileBytes(entry.path().string()).value_or(""));
-  return tree.path() + project;
-}
 
 QTreeWidgetItem* treeNode(QTreeWidget* tree, const QString& key) {
   for (QTreeWidgetItemIterator it(tree); *it; ++it)
@@ -54,7 +42,7 @@ void WebWindowTest::aPageResultShowsThePageWithItsLinesColoured() {
   TempTree tree;
   auto context = test::windowContext(tree);
   TMainForm window(*context);
-  QVERIFY(test::openProject(window, copyFixture(tree, "scan-web-page", "Every.htm")));
+  QVERIFY(test::openProject(window, test::copyFixture(tree, "scan-web-page", "Every.htm")));
   QVERIFY(test::scanProject(window));
   auto* output = window.findChild<QListWidget*>("OutputBox");
   QCOMPARE(output->item(0)->text(), QString("\"Every.htm\"(11):[Hint] Closing tag does not "
@@ -75,7 +63,7 @@ void WebWindowTest::theWebObjectsPageListsControlsThenTags() {
   TempTree tree;
   auto context = test::windowContext(tree);
   TMainForm window(*context);
-  QVERIFY(test::openProject(window, copyFixture(tree, "stats-web-objects", "Contact.aspx")));
+  QVERIFY(test::openProject(window, test::copyFixture(tree, "stats-web-objects", "Contact.aspx")));
   QVERIFY(test::scanProject(window));
   auto* mainTree = window.findChild<QTreeWidget*>("MainTree");
   QTreeWidgetItem* node = treeNode(mainTree, "Web Objects");

@@ -31,6 +31,17 @@ std::string TempTree::write(const std::string& relative, const std::string& byte
   return file.toStdString();
 }
 
+std::string copyFixture(const TempTree& tree, const std::string& fixture,
+                        const std::string& program) {
+  const std::string folder = std::string(SORVIK_FIXTURES) + fixture + "/";
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && !name.ends_with(".expected"))
+      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
+  }
+  return tree.path() + program;
+}
+
 std::string TempTree::writeProgram(const std::string& name, const std::vector<std::string>& units,
                                    const std::string& unitText) const {
   std::string program = "program " + name + ";\r\n\r\nuses\r\n  Forms";
@@ -73,15 +84,6 @@ bool runCommand(TMainForm& window, const char* name) {
   QSignalSpy spy(&window, &TMainForm::idle);
   window.findChild<QAction*>(name)->trigger();
   return waitForIdle(window, spy);
-}
-
-void copyFixture(const TempTree& tree, const std::string& fixture) {
-  const std::string folder = std::string(SORVIK_FIXTURES) + fixture + "/";
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (!name.ends_with(".expected"))
-      tree.write(name, readFileBytes(entry.path().string()).value_or(""));
-  }
 }
 
 QStringList enabledCommands(QWidget& window) {

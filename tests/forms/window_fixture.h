@@ -36,6 +36,11 @@ class TempTree {
   QTemporaryDir dir_;
 };
 
+// The files of the golden fixture `fixture` (a folder of tests/fixtures/) written into
+// `tree`, but for its expected files after a change; the path of `program` there.
+std::string copyFixture(const TempTree& tree, const std::string& fixture,
+                        const std::string& program = "");
+
 // A context with its program folder in `home`; its config.ini holds `config` after a
 // [General] section that switches the disclaimer off unless `disclaimer` is set.
 std::unique_ptr<AppContext> windowContext(const TempTree& home, const std::string& config = "",
@@ -47,8 +52,6 @@ bool openProject(TMainForm& window, const std::string& path);
 bool scanProject(TMainForm& window);
 // Triggers the window's command `name` and waits until what it started has ended.
 bool runCommand(TMainForm& window, const char* name);
-// The files of a golden fixture (not its expectations) copied into `tree`.
-void copyFixture(const TempTree& tree, const std::string& fixture);
 
 // The names of the window's commands that are enabled, of those the window has.
 QStringList enabledCommands(QWidget& window);

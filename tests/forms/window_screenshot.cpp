@@ -100,6 +100,13 @@ std::string copyProject(const TempTree& home, const std::string& project) {
   return (copy / fs::path(project).filename()).string();
 }
 
+// Shows the window at the pictures' size and opens the project in it.
+bool showOpened(TMainForm& window, const std::string& project) {
+  window.resize(1360, 860);
+  window.show();
+  return QTest::qWaitForWindowExposed(&window) && openProject(window, project);
+}
+
 // The window on a copy of a fixture's project once `command` has run, given to `picture`.
 bool afterCommand(const char* fixture, void (TMainForm::*command)(),
                   const std::function<bool(TMainForm&)>& picture) {
@@ -107,9 +114,7 @@ bool afterCommand(const char* fixture, void (TMainForm::*command)(),
   const std::string project = copyProject(home, std::string(SORVIK_FIXTURES) + fixture);
   auto context = windowContext(home);
   TMainForm window(*context);
-  window.resize(1360, 860);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  if (!showOpened(window, project)) return false;
   QSignalSpy ended(&window, &TMainForm::idle);
   (window.*command)();
   return ended.wait(30000) && picture(window);
@@ -160,9 +165,7 @@ bool takeSpellingScreenshot(const QString& folder, const std::string& original) 
   const std::string project = copyProject(home, original);
   auto context = windowContext(home);
   TMainForm window(*context);
-  window.resize(1360, 860);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  if (!showOpened(window, project)) return false;
   QSignalSpy ended(&window, &TMainForm::idle);
   window.Startspellcheck1Click();
   if (!ended.wait(30000)) return false;
@@ -180,9 +183,7 @@ bool takeSearchScreenshot(const QString& folder) {
       copyProject(home, std::string(SORVIK_FIXTURES) + "search-plain/Library1.dpr");
   auto context = windowContext(home);
   TMainForm window(*context);
-  window.resize(1360, 860);
-  window.show();
-  if (!QTest::qWaitForWindowExposed(&window) || !openProject(window, project)) return false;
+  if (!showOpened(window, project)) return false;
   QTimer::singleShot(0, [folder] {
     if (auto* dialog = qobject_cast<TfrmSorvikscan*>(QApplication::activeModalWidget())) {
       dialog->searchEdit()->setText("free");

@@ -1,5 +1,6 @@
 #include "source/comment_blanker.h"
 
+#include <array>
 #include <string_view>
 
 #include "generic/strings.h"
@@ -28,6 +29,14 @@ constexpr CommentSyntax kBracesOnly{false, "", "", true};
 
 enum class CommentKind { Line, Block, Brace };
 
+// The characters that can end a literal or open a comment of any syntax: the walk passes
+// over every other character at once.
+constexpr std::array<bool, 256> kMayMatter = [] {
+  std::array<bool, 256> table{};
+  for (const unsigned char c : std::string_view("\r\n'/({")) table[c] = true;
+  return table;
+}();
+
 bool isLineBreak(char c) {
   return c == '\r' || c == '\n';
 }
@@ -46,7 +55,9 @@ void forEachComment(const std::string& text, const CommentSyntax& syntax, Handle
   size_t i = 0;
   while (i < text.size()) {
     const char c = text[i];
-    if (isLineBreak(c)) {
+    if (!kMayMatter[static_cast<unsigned char>(c)]) {
+      // nothing to do
+    } else if (isLineBreak(c)) {
       inLiteral = false;
     } else if (c == '\'') {
       inLiteral = !inLiteral;
@@ -58,7 +69,8 @@ void forEachComment(const std::string& text, const CommentSyntax& syntax, Handle
       handle(CommentKind::Line, i, end);
       i = end;
       continue;
-    } else if (blockCloses && text.compare(i, syntax.blockOpen.size(), syntax.blockOpen) == 0) {
+    } else if (blockCloses && c == syntax.blockOpen[0] &&
+               text.compare(i, syntax.blockOpen.size(), syntax.blockOpen) == 0) {
       const size_t closing = text.find(syntax.blockClose, i + syntax.blockOpen.size());
       if (closing != std::string::npos) {
         const size_t end = closing + syntax.blockClose.size();
@@ -115,6 +127,20 @@ void onJoinedText(std::vector<std::string>& lines, Pass pass) {
   }
 }
 
+// Blanks the comments of one text; returns the number of block and brace comments blanked
+// (line comments are not counted: the statistics count block and brace comments).
+template <class KeepBrace>
+int blankInText(std::string& text, bool cStyle, const KeepBrace& keepBrace) {
+  int count = 0;
+  forEachComment(text, cStyle ? kCStyle : kPascal, [&](CommentKind kind, size_t from, size_t to) {
+    if (kind == CommentKind::Brace && keepBrace(std::string_view(text).substr(from, to - from)))
+      return;
+    blankRange(text, from, to);
+    if (kind != CommentKind::Line) ++count;
+  });
+  return count;
+}
+
 }  // namespace
 
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs) {
@@ -123,18 +149,16 @@ int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIf
   });
 }
 
-// Line comments are not counted: the statistics count block and brace comments.
+int BlankPascalCommentsInText(std::string& text, bool useIfDefs) {
+  return blankInText(text, false, [useIfDefs](std::string_view group) {
+    return keepBraceGroup(group, useIfDefs);
+  });
+}
+
 int blankComments(std::vector<std::string>& lines, bool cStyle,
                   const std::function<bool(std::string_view group)>& keepBrace) {
   int count = 0;
-  onJoinedText(lines, [&](std::string& text) {
-    forEachComment(text, cStyle ? kCStyle : kPascal, [&](CommentKind kind, size_t from, size_t to) {
-      if (kind == CommentKind::Brace && keepBrace(std::string_view(text).substr(from, to - from)))
-        return;
-      blankRange(text, from, to);
-      if (kind != CommentKind::Line) ++count;
-    });
-  });
+  onJoinedText(lines, [&](std::string& text) { count = blankInText(text, cStyle, keepBrace); });
   return count;
 }
 

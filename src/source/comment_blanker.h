@@ -14,6 +14,9 @@ namespace sorvik {
 // directives), in one walk in which the comment that opens first wins; returns the number
 // of block and brace comments blanked.
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs);
+// The same for Pascal text held whole, its lines ending in CR, LF or CR LF: a line break of
+// any kind ends a line comment and a literal, so the text blanks as its lines would.
+int BlankPascalCommentsInText(std::string& text, bool useIfDefs);
 // The same walk with the brace groups to keep chosen by `keepBrace`, which is given each
 // group's text from "{" to "}".
 int blankComments(std::vector<std::string>& lines, bool cStyle,

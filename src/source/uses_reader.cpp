@@ -15,21 +15,21 @@ namespace sorvik {
 
 namespace {
 
-// The clauses of lines [first, last): from the whole word "USES" to the next ";", blanks
-// removed, as pieces of names.
-void readClauses(const TCodeUnit& unit, int first, int last, std::vector<std::string>& pieces) {
-  for (int i = std::max(first, 0); i < last && i < static_cast<int>(unit.size()); ++i) {
-    const int at = findCodeWord("USES", unit.CompactUpperLines[static_cast<size_t>(i)]);
+// The clauses of lines [first, last) of `count`: from the whole word "USES" to the next ";",
+// blanks removed, as pieces of names.
+void readClauses(size_t count, int first, int last, const CompactLineAt& lineAt,
+                 std::vector<std::string>& pieces) {
+  for (int i = std::max(first, 0); i < last && i < static_cast<int>(count); ++i) {
+    const int at = findCodeWord("USES", lineAt(static_cast<size_t>(i), true));
     if (at == 0) continue;
-    const std::string& opening = unit.CompactLines[static_cast<size_t>(i)];
-    std::string text = opening.substr(std::min(opening.size(), static_cast<size_t>(at) + 3));
+    const std::string_view opening = lineAt(static_cast<size_t>(i), false);
+    std::string text(opening.substr(std::min(opening.size(), static_cast<size_t>(at) + 3)));
     for (;;) {
       text = replaceAll(text, " ", "");
       const size_t semicolon = text.find(';');
       pieces.push_back(text.substr(0, semicolon));
-      if (semicolon != std::string::npos || ++i >= last || i >= static_cast<int>(unit.size()))
-        break;
-      text = unit.CompactLines[static_cast<size_t>(i)];
+      if (semicolon != std::string::npos || ++i >= last || i >= static_cast<int>(count)) break;
+      text = lineAt(static_cast<size_t>(i), false);
     }
   }
 }
@@ -63,16 +63,25 @@ void addUsedUnits(TCodeUnit& unit) {
 
 }  // namespace
 
-void ReadUses(TCodeUnit& unit) {
-  unit.UsesList.clear();
-  if (unit.ImplLine == 0) return;
+std::vector<std::string> usesClauseNames(size_t count, int implLine, int lastLine,
+                                         const CompactLineAt& lineAt) {
+  std::vector<std::string> names;
+  if (implLine == 0) return names;
   std::vector<std::string> pieces;
-  readClauses(unit, 1, unit.ImplLine, pieces);
-  readClauses(unit, unit.ImplLine + 1, unit.LastLine, pieces);
+  readClauses(count, 1, implLine, lineAt, pieces);
+  readClauses(count, implLine + 1, lastLine, lineAt, pieces);
   for (const std::string& piece : split(join(pieces, ","), ',')) {
-    const std::string name = trim(piece);
-    if (!name.empty() && name != ";") unit.UsesList.push_back(name);
+    std::string name = trim(piece);
+    if (!name.empty() && name != ";") names.push_back(std::move(name));
   }
+  return names;
+}
+
+void ReadUses(TCodeUnit& unit) {
+  unit.UsesList = usesClauseNames(unit.size(), unit.ImplLine, unit.LastLine,
+                                  [&unit](size_t i, bool upper) -> std::string_view {
+                                    return upper ? unit.CompactUpperLines[i] : unit.CompactLines[i];
+                                  });
   if (addsUsedUnits(unit.Project)) addUsedUnits(unit);
 }
 

@@ -55,20 +55,25 @@ std::vector<std::string> convertBinaryFormFile(std::string_view bytes) {
   return ConvertBinaryForm(bytes.substr(position, size));
 }
 
-std::optional<std::vector<std::string>> ReadFormText(const std::string& path, Prompter* prompter) {
+FormFileText readFormFileText(const std::string& path) {
+  FormFileText text;
   const std::string existing = findExistingPath(path);
-  if (existing.empty()) return std::nullopt;
+  if (existing.empty()) return text;
   try {
     const auto bytes = readFileBytes(existing);
     if (!bytes) throw FormStreamError("The file cannot be read");
-    if (!isBinaryFormBytes(*bytes)) return splitText(*bytes).lines;
-    return convertBinaryFormFile(*bytes);
+    text.lines =
+        isBinaryFormBytes(*bytes) ? convertBinaryFormFile(*bytes) : splitText(*bytes).lines;
   } catch (const std::exception&) {
-    if (prompter)
-      prompter->showError("An error occurred converting a form from binary to text\r\rFilename: " +
-                          path);
-    return std::nullopt;
+    text.error = "An error occurred converting a form from binary to text\r\rFilename: " + path;
   }
+  return text;
+}
+
+std::optional<std::vector<std::string>> ReadFormText(const std::string& path, Prompter* prompter) {
+  FormFileText text = readFormFileText(path);
+  if (!text.error.empty() && prompter) prompter->showError(text.error);
+  return std::move(text.lines);
 }
 
 }  // namespace sorvik

@@ -19,9 +19,15 @@ bool isBinaryFormBytes(std::string_view bytes);
 // The form text of a binary form file's bytes, its resource header skipped when present
 // ("TPF0" may also open the file itself); throws FormStreamError.
 std::vector<std::string> convertBinaryFormFile(std::string_view bytes);
-// The form text of a form file: converted when binary, else its lines as they are.
-// None for a missing file; a binary file that cannot be converted is reported through
-// `prompter` (when given) and gives none.
+// The form text of a form file: converted when binary, else its lines as they are. None
+// for a missing file; a binary file that cannot be converted gives none and the message
+// for the user.
+struct FormFileText {
+  std::optional<std::vector<std::string>> lines;
+  std::string error;
+};
+FormFileText readFormFileText(const std::string& path);
+// The same, the message shown through `prompter` (when given).
 std::optional<std::vector<std::string>> ReadFormText(const std::string& path, Prompter* prompter);
 
 }  // namespace sorvik

@@ -13,9 +13,17 @@ std::string FileLookup::existingFile(std::string_view path) {
   const std::string wanted = toInternalPath(path);
   const std::string name = fileNameOf(wanted);
   if (name.empty()) return "";
-  std::error_code error;
-  if (fs::is_regular_file(wanted, error)) return wanted;
-  const Folder& listing = folder(folderOf(wanted));
+  const std::string folderPath = folderOf(wanted);
+  // A folder already listed answers without asking the system again: the file is there as
+  // written when its folder and its name are.
+  const auto listed = folders_.find(upperCase(folderPath));
+  if (listed == folders_.end()) {
+    std::error_code error;
+    if (fs::is_regular_file(wanted, error)) return wanted;
+  } else if (listed->second.onDisk == folderPath && listed->second.names.contains(name)) {
+    return wanted;
+  }
+  const Folder& listing = listed == folders_.end() ? folder(folderPath) : listed->second;
   const auto found = listing.files.find(upperCase(name));
   return found == listing.files.end() ? "" : joinPath(listing.onDisk, found->second);
 }
@@ -35,6 +43,7 @@ const FileLookup::Folder& FileLookup::folder(const std::string& path) {
     std::error_code kindError;
     if (!entries->is_regular_file(kindError)) continue;
     std::string name = entries->path().filename().string();
+    listing.names.insert(name);
     // Of names that differ only in case, the first in byte order, whatever the listing's
     // order.
     auto [known, fresh] = listing.files.try_emplace(upperCase(name), name);

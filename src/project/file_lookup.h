@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace sorvik {
 
@@ -19,6 +20,7 @@ class FileLookup {
   struct Folder {
     std::string onDisk;                                  // "" when the folder is missing
     std::unordered_map<std::string, std::string> files;  // upper-cased name -> name
+    std::unordered_set<std::string> names;               // every name as it is
   };
   const Folder& folder(const std::string& path);
 

@@ -29,6 +29,27 @@ int categoryTotal(const TCounts& counts, std::string_view category) {
   return counts.NamingTotal;
 }
 
+// The position of the entry named `name` (upper-cased: `key`, so ignoring case) among the
+// `count` entries that `nameAt` names, through `index`; `count` when there is none. The
+// index is made again from the entries when they changed behind it.
+template <class NameAt>
+size_t findEntry(UsesIndex& index, size_t count, const std::string& key, const std::string& name,
+                 NameAt nameAt) {
+  const auto rebuild = [&] {
+    index.at.clear();
+    for (size_t i = 0; i < count; ++i) index.at.try_emplace(upperCase(nameAt(i)), i);
+    index.covered = count;
+  };
+  if (index.covered != count) rebuild();
+  auto found = index.at.find(key);
+  if (found == index.at.end()) return count;
+  if (found->second >= count || !sameText(nameAt(found->second), name)) {
+    rebuild();
+    found = index.at.find(key);
+  }
+  return found->second;
+}
+
 }  // namespace
 
 void TProjReport::Reset() {
@@ -136,26 +157,26 @@ void TProjReport::RecordUses(const std::vector<std::string>& usedUnits) {
   std::string unit = fileNameOf(project_.CurrentFile);
   if (endsWithText(unit, ".pas")) unit.resize(unit.size() - 4);
   for (const auto& used : usedUnits) {
-    TreeNode* top = nullptr;
-    for (auto& node : UsesTree)
-      if (sameText(node.text, used)) {
-        top = &node;
-        break;
-      }
-    if (!top) {
+    const std::string key = upperCase(used);
+    const size_t top =
+        findEntry(treeAt_, UsesTree.size(), key, used,
+                  [this](size_t i) -> const std::string& { return UsesTree[i].text; });
+    if (top == UsesTree.size()) {
       UsesTree.push_back({used, {}});
-      top = &UsesTree.back();
+      treeAt_.add(key, top);
     }
-    top->children.push_back({unit, {}});
+    UsesTree[top].children.push_back({unit, {}});
   }
   for (const auto& used : usedUnits) {
-    size_t i = 0;
-    while (i < UsedUnits.size() && !sameText(UsedUnits[i], used)) ++i;
+    const std::string key = upperCase(used);
+    const size_t i = findEntry(usedAt_, UsedUnits.size(), key, used,
+                               [this](size_t at) -> const std::string& { return UsedUnits[at]; });
     if (i < UsedUnits.size()) {
       ++UseCounts[i];
     } else {
       UsedUnits.push_back(used);
       UseCounts.push_back(1);
+      usedAt_.add(key, i);
     }
   }
 }

@@ -2,7 +2,9 @@
 // the category tree and the record of which units use which.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "project/run_report.h"
@@ -11,6 +13,19 @@
 namespace sorvik {
 
 class TProject;
+
+// Where each used unit stands in a list of them, by its upper-cased name, so that recording
+// the uses of many units does not search the list for every name. A statistics view may
+// sort the list, so a position is checked before it is trusted.
+struct UsesIndex {
+  std::unordered_map<std::string, size_t> at;
+  size_t covered = 0;  // the entries indexed
+
+  void add(const std::string& key, size_t position) {
+    at.emplace(key, position);
+    covered = position + 1;
+  }
+};
 
 class TProjReport : public RunReport {
  public:
@@ -35,6 +50,7 @@ class TProjReport : public RunReport {
 
  private:
   TProject& project_;
+  UsesIndex treeAt_, usedAt_;  // UsesTree's and UsedUnits' entries
 };
 
 }  // namespace sorvik

@@ -110,23 +110,26 @@ std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string&
   project.observer().fileLabel(project.CurrentFile);
   std::unique_ptr<TFormCode> form;
   try {
+    // The search reads the form's text itself, as it is, and keeps no form.
+    if (project.SearchMode) {
+      if (search.searchForm) search.searchForm(project, path);
+      runData(project).Forms.push_back(path);
+      return nullptr;
+    }
     auto lines = ReadFormText(path, project.context().prompter);
     form = std::make_unique<TFormCode>(lines ? std::move(*lines) : std::vector<std::string>());
     form->FileName = fileNameOf(path);
     form->FilePath = path;
     form->Project = &project;
     form->Binary = IsBinaryForm(path);
-    // The search reads the form's text as it is.
-    if (!project.SearchMode) form->ReadObjects(runChecks);
+    form->ReadObjects(runChecks);
   } catch (const std::exception&) {
     project.addError("Error analysing file : " + project.CurrentFile);
     return nullptr;
   }
   if (project.SpellMode) spellForm(project, *form);
-  if (project.SearchMode && search.searchForm) search.searchForm(project, form->Lines.text());
-  // The search takes the form in its own mode; the naming runs only name.
-  if (runChecks && !project.SpellMode && !project.SearchMode && !project.NamingMode &&
-      !project.RenameMode) {
+  // The naming runs only name.
+  if (runChecks && !project.SpellMode && !project.NamingMode && !project.RenameMode) {
     form->RunFormHints();
     form->FlushHints();
   }

@@ -24,7 +24,8 @@ struct FormDiscusser {
 void attachFormAnalysis(AppContext& context);
 
 // Reads one form file and analyses it as the run's mode asks; none when it could not be
-// read. The form is recorded among the run's forms.
+// read, and in a search, which reads the form itself. The form is recorded among the run's
+// forms.
 std::unique_ptr<TFormCode> AnalyseFormFile(TProject& project, const std::string& path,
                                            bool runChecks);
 // The form of the unit `CurrentFile` (a ".pas" unit with a ".dfm" or ".nfm" of the same

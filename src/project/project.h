@@ -26,11 +26,13 @@ struct SearchWalk {
   bool byRoutines = false;  // a variable-expression search, run on each routine
   bool ignoreComments = true;
   std::function<bool()> full;  // the hits have reached the search's limit
-  // The unit at the path holds nothing the search can find and has an implementation
-  // section: the walk passes it over without reading it.
-  std::function<bool(const std::string& path)> cannotMatch;
-  // Searches the lines of the form `CurrentFile`.
-  std::function<void(TProject&, const std::vector<std::string>& lines)> searchForm;
+  // A search of the units' lines that reads the units itself, in place of the unit walk:
+  // told the units in the walk's order before the walk (and an empty list after it), then
+  // given each unit in turn (false ends the walk).
+  std::function<void(TProject&, const std::vector<std::string>& paths)> planLines;
+  std::function<bool(TProject&, bool isProjectFile)> walkLines;
+  // Reads and searches the form at the path (`CurrentFile` once resolved).
+  std::function<void(TProject&, const std::string& path)> searchForm;
 
   bool isFull() const { return full && full(); }
 };

@@ -26,7 +26,8 @@ bool walkUnit(TProject& project, const std::string& file) {
   project.IsProjectFile =
       project.SearchMode && project.Search.coversCode && sameText(extensionOf(file), ".dpr");
   project.observer().fileLabel(project.CurrentFile);
-  const auto& walk = project.context().hooks.walkUnit;
+  const auto& walk =
+      project.Search.walkLines ? project.Search.walkLines : project.context().hooks.walkUnit;
   if (walk && !walk(project, project.IsProjectFile)) return false;
   // Every unit is a point where the front end repaints and "Stop" is noticed, whether or
   // not the unit reported anything.
@@ -38,29 +39,16 @@ bool walkUnit(TProject& project, const std::string& file) {
 
 // Tells the analysers which units the pass walks, in its order, so that they can prepare
 // them ahead; the list grows no further than it stands when the pass begins.
-void planUnits(TProject& project, bool ending, const std::vector<bool>& passedOver = {}) {
-  const auto& plan = project.context().hooks.planUnits;
+void planUnits(TProject& project, bool ending) {
+  const auto& plan =
+      project.Search.planLines ? project.Search.planLines : project.context().hooks.planUnits;
   if (!plan) return;
   std::vector<std::string> paths;
   if (!ending) {
     paths.reserve(project.UnitFiles.size());
-    for (size_t i = 0; i < project.UnitFiles.size(); ++i)
-      if (i >= passedOver.size() || !passedOver[i])
-        paths.push_back(ResolvePath(project.UnitFiles[i]));
+    for (const std::string& file : project.UnitFiles) paths.push_back(ResolvePath(file));
   }
   plan(project, paths);
-}
-
-// The units a search cannot find anything in, known before the walk so that they are
-// neither prepared ahead nor loaded.
-std::vector<bool> unitsPassedOver(TProject& project) {
-  std::vector<bool> passed;
-  const auto& cannotMatch = project.Search.cannotMatch;
-  if (!project.SearchMode || !cannotMatch) return passed;
-  passed.reserve(project.UnitFiles.size());
-  for (const std::string& file : project.UnitFiles)
-    passed.push_back(cannotMatch(ResolvePath(file)));
-  return passed;
 }
 
 }  // namespace
@@ -137,13 +125,8 @@ void ScanProject(TProject& project) {
   if (project.SearchMode) GroupProgramFiles(project);
 
   const auto& hooks = project.context().hooks;
-  const std::vector<bool> passedOver = unitsPassedOver(project);
-  planUnits(project, false, passedOver);
+  planUnits(project, false);
   for (size_t i = 0; i < project.UnitFiles.size() && !project.StopRequested; ++i) {
-    if (i < passedOver.size() && passedOver[i]) {
-      project.report().Step();
-      continue;
-    }
     const std::string file = project.UnitFiles[i];  // the walk may append to the list
     if (!walkUnit(project, file)) break;
   }

@@ -3,19 +3,24 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
+#include <thread>
+#include <unordered_set>
 
 #include "generic/paths.h"
 #include "generic/strings.h"
-#include "generic/text_file.h"
 #include "project/app_context.h"
 #include "project/project.h"
 #include "project/prompter.h"
 #include "project/result_kinds.h"
 #include "project/results.h"
+#include "project/run_report.h"
 #include "project/scan_driver.h"
+#include "project/settings.h"
+#include "search/form_line_search.h"
+#include "search/line_matcher.h"
+#include "search/search_ahead.h"
 #include "search/search_options.h"
-#include "search/search_utils.h"
-#include "source/code_unit.h"
+#include "search/unit_line_search.h"
 #include "source/procedure_item.h"
 #include "source/routine_analysers.h"
 
@@ -27,6 +32,12 @@ struct SearchRunData : RunData {
   std::vector<std::vector<std::string>> Rows;
   // Files on whose lines a regular expression was given up.
   std::vector<std::string> GivenUp;
+  // The units and the forms of the walk searched ahead, and the next of each the walk takes.
+  std::unique_ptr<SearchAhead<UnitLineSearch>> units;
+  std::unique_ptr<SearchAhead<FormLineSearch>> forms;
+  size_t nextUnit = 0, nextForm = 0;
+  // The units read so far (upper-cased paths): only the first reading of a unit reports.
+  std::unordered_set<std::string> read;
 };
 
 SearchRunData& runData(TProject& project) {
@@ -38,50 +49,6 @@ bool isFormFile(const std::string& path) {
   return tail == ".dfm" || tail == ".nfm";
 }
 
-// The line list a unit search reads.
-const std::vector<std::string>& searchedLines(const TCodeUnit& unit,
-                                              const TSearchOptions& options) {
-  if (options.CaseSensitive) return options.IgnoreSpacing ? unit.CompactLines : unit.Lines;
-  return options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines;
-}
-
-// One matcher for a unit or a form: plain, whole words or a regular expression.
-class LineMatcher {
- public:
-  // `upperOutsideLiterals`: the lines are upper case already but for their literals.
-  LineMatcher(const TSearchOptions& options, bool upperOutsideLiterals)
-      : options_(options), plain_(options.SearchText), upperOutsideLiterals_(upperOutsideLiterals) {
-    if (options.UseRegExpr) expression_.emplace(options.Expression, options.CaseSensitive);
-    plain_.InLiterals = !options.IgnoreLiterals;
-  }
-
-  // Whether the line matches; unless the search is case-sensitive the line is upper-cased in
-  // full, literals too.
-  bool matches(const std::string& line, bool& givenUp) {
-    const std::string* text = &line;
-    if (!options_.CaseSensitive &&
-        (!upperOutsideLiterals_ || line.find('\'') != std::string::npos)) {
-      upper_ = upperCase(line);
-      text = &upper_;
-    }
-    if (expression_) {
-      expression_->Text = *text;
-      const ExpressionOutcome outcome = expression_->MatchExpression(options_.WholeWords);
-      if (outcome == ExpressionOutcome::TooComplex) givenUp = true;
-      return outcome == ExpressionOutcome::Match;
-    }
-    plain_.Text = *text;
-    return (options_.WholeWords ? plain_.FindWholeWords(1) : plain_.FindPlain(1)) > 0;
-  }
-
- private:
-  const TSearchOptions& options_;
-  TSearchUtils plain_;
-  std::optional<TSynSearchUtil> expression_;
-  bool upperOutsideLiterals_;
-  std::string upper_;
-};
-
 void noteGivenUp(TProject& project) {
   auto& givenUp = runData(project).GivenUp;
   if (!givenUp.empty() && givenUp.back() == project.CurrentFile) return;
@@ -90,38 +57,35 @@ void noteGivenUp(TProject& project) {
                    ": the line is taken as not matching");
 }
 
-// The longest run of ASCII letters, digits and "_" in the text: whatever the preparation
-// of a unit's lines does (blanks compacted, comments blanked, letters upper-cased), such a
-// run of a line it finds stands in the file as written, in some letter case.
-std::string_view keyRun(std::string_view text) {
-  std::string_view best;
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t end = i;
-    while (end < text.size() && isIdentChar(text[end])) ++end;
-    if (end - i > best.size()) best = text.substr(i, end - i);
-    i = end + 1;
+// Records the hits of `CurrentFile` in order, on the lines searched (with the last results,
+// those they name, each taken once), until the hits reach the limit; false then.
+// `givenUp`: a regular expression gave up a line searched before that. Taking the named lines
+// all at once is the same as taking them line by line: only a later search of the same
+// line could tell, and none follows once the limit is reached.
+bool recordHits(TProject& project, TSearchOptions& options, const LineHits& found, bool& givenUp) {
+  std::vector<bool> taken;
+  if (options.LastResults) {
+    taken.resize(static_cast<size_t>(found.lineCount));
+    for (int n = 0; n < found.lineCount; ++n)
+      taken[static_cast<size_t>(n)] = options.LastResults->TakeLine(project.CurrentFile, n);
   }
-  return best;
-}
-
-bool containsAsciiIgnoringCase(std::string_view bytes, std::string_view word) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-  return std::search(bytes.begin(), bytes.end(), word.begin(), word.end(),
-                     [&](char a, char b) { return lower(a) == lower(b); }) != bytes.end();
-}
-
-// A plain search passes over a unit whose file does not hold the key run of its text. The
-// unit must show an implementation section, so that the error of a unit without one is
-// still reported.
-bool unitCannotMatch(const TSearchOptions& options, const std::string& path) {
-  if (options.UseRegExpr || options.UseTemplate) return false;
-  const std::string_view key = keyRun(options.SearchText);
-  if (key.empty()) return false;
-  const std::optional<std::string> bytes = readFileBytes(path);
-  if (!bytes || !containsAsciiIgnoringCase(*bytes, "implementation")) return false;
-  if (options.CaseSensitive) return bytes->find(key) == std::string::npos;
-  return !containsAsciiIgnoringCase(*bytes, key);
+  int reached = found.lineCount;
+  const auto searched = [&](int n) {
+    return n < reached && (taken.empty() || taken[static_cast<size_t>(n)]);
+  };
+  bool full = false;
+  for (const LineHit& hit : found.hits) {
+    if (!searched(hit.line)) continue;
+    AddSearchHit(project, hit.text, hit.line);
+    options.Results.AddResult(hit.line, project.CurrentFile);
+    if (options.full()) {
+      reached = hit.line + 1;
+      full = true;
+      break;
+    }
+  }
+  givenUp = std::any_of(found.givenUp.begin(), found.givenUp.end(), searched);
+  return !full;
 }
 
 void searchRoutine(TProject& project, TProcedureItem& routine) {
@@ -141,6 +105,102 @@ void searchRoutine(TProject& project, TProcedureItem& routine) {
   }
   search.Routine = nullptr;
   search.SearchHit = nullptr;
+}
+
+unsigned workerCount(TProject& project) {
+  const unsigned jobs = project.context().Jobs;
+  return jobs > 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
+}
+
+// The search of the file at `path`, the walk's next after those taken from `ahead`: taken
+// from there when it was planned so, else made now; none when `stop` ended the wait.
+template <class Outcome, class SearchNow>
+std::optional<Outcome> searchedFile(std::unique_ptr<SearchAhead<Outcome>>& ahead, size_t& next,
+                                    const std::string& path, const std::function<bool()>& stop,
+                                    SearchNow searchNow) {
+  if (ahead && ahead->plans(next, path)) return ahead->take(next++, stop);
+  return searchNow();
+}
+
+// The units the walk is about to search, in its order: with more than one job they are read
+// and matched ahead on worker threads. The empty list at the walk's end ends that work, and
+// the forms that follow the units are then searched ahead in the same way.
+void planUnitLines(TProject& project, const TSearchOptions& options,
+                   const std::vector<std::string>& paths) {
+  SearchRunData& data = runData(project);
+  data.units.reset();
+  data.forms.reset();
+  data.nextUnit = data.nextForm = 0;
+  const unsigned workers = workerCount(project);
+  if (workers < 2) return;
+  if (paths.empty() && project.Search.coversForms) {
+    data.forms =
+        std::make_unique<SearchAhead<FormLineSearch>>(project.FormFiles, workers, [&options] {
+          return [&options, matcher = std::make_shared<LineMatcher>(options, false)](
+                     const std::string& path) { return searchFormFile(path, options, *matcher); };
+        });
+  } else if (!paths.empty() && project.Search.coversCode) {
+    const bool useIfDefs = project.settings().UseIfDefs;
+    data.units =
+        std::make_unique<SearchAhead<UnitLineSearch>>(paths, workers, [&options, useIfDefs] {
+          return [&options, useIfDefs,
+                  matcher = std::make_shared<LineMatcher>(options, true)](const std::string& path) {
+            return searchUnitFile(path, options, useIfDefs, *matcher);
+          };
+        });
+  }
+}
+
+// One unit of a line search, as the unit walk takes a unit: what reading it reported, the
+// error of a unit that cannot be searched, its uses for the statistics, then its hits.
+// False ends the walk.
+bool walkUnitLines(TProject& project, TSearchOptions& options, bool isProjectFile) {
+  if (!project.Search.coversCode) return true;
+  SearchRunData& data = runData(project);
+  const std::optional<UnitLineSearch> unit = searchedFile(
+      data.units, data.nextUnit, project.CurrentFile,
+      [&project] {
+        project.pollEvents();
+        return project.StopRequested;
+      },
+      [&] {
+        LineMatcher matcher(options, true);
+        return searchUnitFile(project.CurrentFile, options, project.settings().UseIfDefs, matcher);
+      });
+  if (!unit) return false;
+  if (data.read.insert(upperCase(project.CurrentFile)).second) {
+    for (const std::string& error : unit->errors) project.addError(error);
+    project.report().Counts.Comments += unit->comments;
+  }
+  // A search passes over a unit it cannot read and goes on with the next.
+  if (!unit->loaded() && !isProjectFile) {
+    project.addError("Error scanning file : " + project.CurrentFile);
+    return true;
+  }
+  project.VariantCounter = 1;
+  project.report().RecordUses(unit->uses);
+  if (project.StopRequested || !SearchUnitLines(project, options, *unit)) return false;
+  project.VariantCounter = 0;
+  return !project.StopRequested && !options.full();
+}
+
+// The form at `path` (the `CurrentFile` resolved): the message of a form that cannot be
+// converted, then its hits. Forms are still searched after the run was stopped.
+void walkFormLines(TProject& project, TSearchOptions& options, const std::string& path) {
+  SearchRunData& data = runData(project);
+  const std::optional<FormLineSearch> form = searchedFile(
+      data.forms, data.nextForm, path,
+      [&project] {
+        project.pollEvents();
+        return false;
+      },
+      [&] {
+        LineMatcher matcher(options, false);
+        return searchFormFile(path, options, matcher);
+      });
+  if (!form->error.empty() && project.context().prompter)
+    project.context().prompter->showError(form->error);
+  SearchFormLines(project, options, *form);
 }
 
 }  // namespace
@@ -164,46 +224,40 @@ void StartSearch(TProject& project) {
   walk.byRoutines = options.UseTemplate;
   walk.ignoreComments = options.IgnoreComments;
   walk.full = [&options] { return options.full(); };
-  walk.searchForm = [&options](TProject& run, const std::vector<std::string>& lines) {
-    SearchFormLines(run, options, lines);
+  walk.searchForm = [&options](TProject& run, const std::string& path) {
+    walkFormLines(run, options, path);
   };
-  walk.cannotMatch = [&options](const std::string& path) { return unitCannotMatch(options, path); };
+  if (!options.UseTemplate) {
+    walk.planLines = [&options](TProject& run, const std::vector<std::string>& paths) {
+      planUnitLines(run, options, paths);
+    };
+    walk.walkLines = [&options](TProject& run, bool isProjectFile) {
+      return walkUnitLines(run, options, isProjectFile);
+    };
+  }
   runData(project).Rows.clear();
+  runData(project).read.clear();
   Start(project);
+  // When the walk was left by a failure.
+  runData(project).units.reset();
+  runData(project).forms.reset();
   walk.full = nullptr;
   walk.searchForm = nullptr;
-  walk.cannotMatch = nullptr;
+  walk.planLines = nullptr;
+  walk.walkLines = nullptr;
 }
 
-bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options) {
+bool SearchUnitLines(TProject& project, TSearchOptions& options, const UnitLineSearch& unit) {
   if (options.full()) return false;
-  LineMatcher matcher(options, true);
-  const std::vector<std::string>& lines = searchedLines(unit, options);
   bool givenUp = false;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int n = unit.LineMap[i];
-    if (options.LastResults && !options.LastResults->TakeLine(project.CurrentFile, n)) continue;
-    if (lines[i].empty() || !matcher.matches(lines[i], givenUp)) continue;
-    AddSearchHit(project, unit.CompactLines[i], n);
-    options.Results.AddResult(n, project.CurrentFile);
-    if (options.full()) return false;
-  }
+  if (!recordHits(project, options, unit, givenUp)) return false;
   if (givenUp) noteGivenUp(project);
   return true;
 }
 
-void SearchFormLines(TProject& project, TSearchOptions& options,
-                     const std::vector<std::string>& lines) {
-  LineMatcher matcher(options, false);
+void SearchFormLines(TProject& project, TSearchOptions& options, const FormLineSearch& form) {
   bool givenUp = false;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const int n = static_cast<int>(i);
-    if (options.LastResults && !options.LastResults->TakeLine(project.CurrentFile, n)) continue;
-    if (lines[i].empty() || !matcher.matches(lines[i], givenUp)) continue;
-    AddSearchHit(project, lines[i], n);
-    options.Results.AddResult(n, project.CurrentFile);
-    if (options.full()) break;
-  }
+  recordHits(project, options, form, givenUp);
   if (givenUp) noteGivenUp(project);
 }
 
@@ -230,12 +284,7 @@ std::string searchCountText(TProject& project) {
 }
 
 void attachSearch(AppContext& context) {
-  auto& analysers = context.service<RoutineAnalysers>();
-  analysers.onRoutine.push_back(searchRoutine);
-  analysers.searchUnit = [](TProject& project, TCodeUnit& unit) {
-    TSearchOptions* options = currentSearchOptions(project.context());
-    return !options || SearchUnitLines(project, unit, *options);
-  };
+  context.service<RoutineAnalysers>().onRoutine.push_back(searchRoutine);
 }
 
 }  // namespace sorvik

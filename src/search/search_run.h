@@ -11,8 +11,9 @@ namespace sorvik {
 
 struct AppContext;
 class TProject;
-class TCodeUnit;
 class TSearchOptions;
+struct FormLineSearch;
+struct UnitLineSearch;
 
 // The current search options of the application, or none.
 TSearchOptions* currentSearchOptions(AppContext& context);
@@ -23,11 +24,11 @@ void SetSearchOptions(AppContext& context, std::unique_ptr<TSearchOptions> optio
 // starts it.
 void StartSearch(TProject& project);
 
-// Searches the lines of a unit; false when the hits have reached the limit.
-bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options);
-// Searches the lines of the form `CurrentFile`.
-void SearchFormLines(TProject& project, TSearchOptions& options,
-                     const std::vector<std::string>& lines);
+// Records the hits of the unit `CurrentFile`, as `unit` found them; false when the hits have
+// reached the limit.
+bool SearchUnitLines(TProject& project, TSearchOptions& options, const UnitLineSearch& unit);
+// Records the hits of the form `CurrentFile`, as `form` found them.
+void SearchFormLines(TProject& project, TSearchOptions& options, const FormLineSearch& form);
 // Records a hit on 0-based line `line` of `CurrentFile`, shown with `text`.
 void AddSearchHit(TProject& project, const std::string& text, int line);
 

@@ -24,9 +24,6 @@ struct RoutineAnalysers {
   // The class-declaration check, run once per unit variant with its first routine (outside
   // spelling and search runs).
   std::function<void(TProject&, TCodeUnit&, TProcedureItem&)> classCheck;
-  // Searches the lines of a unit in a search run that does not go by routines; false when
-  // the hits have reached the search's limit.
-  std::function<bool(TProject&, TCodeUnit&)> searchUnit;
   // Spells a string constant of a unit in a spelling run (its value with the quotes and the
   // 0-based file line of its declaration, or -1).
   std::function<void(TProject&, const std::string& value, int line)> spellConstant;

@@ -130,11 +130,8 @@ bool walkUnit(TProject& project, bool isProjectFile) {
   for (const auto& analyse : analysers.onUnit) analyse(project, unit);
   if (project.StopRequested) return false;
 
-  // Naming runs make their suggestions here, and a search without a template searches
-  // the unit's lines as a whole; neither walks the routines.
-  if (project.SearchMode && search.coversCode && !search.byRoutines && analysers.searchUnit &&
-      !analysers.searchUnit(project, unit))
-    return false;
+  // Naming runs make their suggestions here and do not walk the routines; a search walks
+  // them only with a template (the search module reads the units of a line search itself).
   const bool walk =
       project.VarCaseMode ||
       (!project.NamingMode && !project.RenameMode && !project.SearchMode && !isProjectFile) ||

@@ -130,16 +130,21 @@ TEST_F(SearchRun, OptionCombinations) {
       // A literal of the expression keeps its case, as the code's literals do.
       {"variablesWithLiteral", literal, {"S:=IntToStr(N)+'Hi';|Code|Unit1.pas|13"}},
   };
-  for (const Case& c : cases) {
-    project_->Errors.clear();
-    EXPECT_EQ(search(c.values), c.rows) << c.name;
-    // The unit without an implementation section, first in the list, is reported and passed
-    // over: the units after it are searched. A search of the forms reads no unit.
-    if (c.values.Scope == kScopeForms)
-      EXPECT_EQ(project_->Errors, Rows{}) << c.name;
-    else
-      EXPECT_EQ(project_->Errors.back(), "Error scanning file : " + home_.path() + "Broken.pas")
-          << c.name;
+  // The walk reads the files itself with one job, and with more takes them from workers
+  // that read ahead.
+  for (const unsigned jobs : {1u, 3u}) {
+    context_->Jobs = jobs;
+    for (const Case& c : cases) {
+      project_->Errors.clear();
+      EXPECT_EQ(search(c.values), c.rows) << c.name << ", jobs: " << jobs;
+      // The unit without an implementation section, first in the list, is reported and
+      // passed over: the units after it are searched. A search of the forms reads no unit.
+      if (c.values.Scope == kScopeForms)
+        EXPECT_EQ(project_->Errors, Rows{}) << c.name;
+      else
+        EXPECT_EQ(project_->Errors.back(), "Error scanning file : " + home_.path() + "Broken.pas")
+            << c.name;
+    }
   }
   EXPECT_EQ(project_->report().statusText(), "Search results: 1 item");
   const TFrontOutput& hit = *project_->report().Results.front();
@@ -149,14 +154,18 @@ TEST_F(SearchRun, OptionCombinations) {
 }
 
 TEST_F(SearchRun, Limits) {
-  SearchDialogValues values = text("FREE");
-  values.Limit = true;
-  values.LimitAmount = "0";
-  EXPECT_EQ(search(values), Rows{});
-  values.LimitAmount = "2";
-  EXPECT_EQ(search(values).size(), 2u);
-  values.LimitAmount = "";
-  EXPECT_EQ(search(values).size(), 5u);
+  for (const unsigned jobs : {1u, 3u}) {
+    context_->Jobs = jobs;
+    SearchDialogValues values = text("FREE");
+    values.Limit = true;
+    values.LimitAmount = "0";
+    EXPECT_EQ(search(values), Rows{});
+    values.LimitAmount = "2";
+    EXPECT_EQ(search(values),
+              (Rows{"List.Free;|Code|Unit1.pas|10", "S:='Free';|Code|Unit1.pas|11"}));
+    values.LimitAmount = "";
+    EXPECT_EQ(search(values).size(), 5u);
+  }
 }
 
 TEST_F(SearchRun, WithinTheLastResults) {

@@ -15,8 +15,7 @@ struct FormLineSearch : LineHits {
   std::string error;  // the message for the user of a form that cannot be converted
 };
 
-// Reads the form at `path` and matches its lines with `matcher`, made for `options` and
-// lines as they stand.
+// Reads the form at `path` and matches its lines with `matcher`, made for `options`.
 FormLineSearch searchFormFile(const std::string& path, const TSearchOptions& options,
                               LineMatcher& matcher);
 

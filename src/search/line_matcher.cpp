@@ -5,25 +5,26 @@
 
 namespace sorvik {
 
-LineMatcher::LineMatcher(const TSearchOptions& options, bool upperOutsideLiterals)
-    : options_(options), plain_(options.SearchText), upperOutsideLiterals_(upperOutsideLiterals) {
+LineMatcher::LineMatcher(const TSearchOptions& options)
+    : options_(options), plain_(options.SearchText) {
   if (options.UseRegExpr) expression_.emplace(options.Expression, options.CaseSensitive);
   plain_.InLiterals = !options.IgnoreLiterals;
 }
 
-bool LineMatcher::matches(const std::string& line, bool& givenUp) {
-  const std::string* text = &line;
-  if (!options_.CaseSensitive && (!upperOutsideLiterals_ || line.find('\'') != std::string::npos)) {
-    upper_ = upperCase(line);
-    text = &upper_;
+bool LineMatcher::matches(std::string_view line, bool& givenUp) {
+  std::string_view text = line;
+  if (!options_.CaseSensitive) {
+    upper_.assign(line);
+    for (char& c : upper_) c = upperChar(c);
+    text = upper_;
   }
   if (expression_) {
-    expression_->Text = *text;
+    expression_->Text = text;
     const ExpressionOutcome outcome = expression_->MatchExpression(options_.WholeWords);
     if (outcome == ExpressionOutcome::TooComplex) givenUp = true;
     return outcome == ExpressionOutcome::Match;
   }
-  plain_.Text = *text;
+  plain_.Text = text;
   return (options_.WholeWords ? plain_.FindWholeWords(1) : plain_.FindPlain(1)) > 0;
 }
 

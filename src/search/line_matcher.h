@@ -14,19 +14,18 @@ class TSearchOptions;
 
 class LineMatcher {
  public:
-  // `upperOutsideLiterals`: the lines are upper case already but for their literals.
-  LineMatcher(const TSearchOptions& options, bool upperOutsideLiterals);
+  explicit LineMatcher(const TSearchOptions& options);
 
   // Whether the line matches; unless the search is case-sensitive the line is upper-cased in
-  // full, literals too. `givenUp` is set when a regular expression gave the line up.
-  bool matches(const std::string& line, bool& givenUp);
+  // full, literals too, so that a unit's line upper case outside its literals matches as the
+  // line itself does. `givenUp` is set when a regular expression gave the line up.
+  bool matches(std::string_view line, bool& givenUp);
 
  private:
   const TSearchOptions& options_;
   TSearchUtils plain_;
   std::optional<TSynSearchUtil> expression_;
-  bool upperOutsideLiterals_;
-  std::string upper_;
+  std::string upper_;  // the line upper-cased, its room kept from line to line
 };
 
 // The longest run of ASCII letters, digits and "_" in the text (the first of the longest):

@@ -157,19 +157,14 @@ std::vector<std::string> usesOf(const UnitText& lines, int implLine) {
                          });
 }
 
-// Matches line i in the form the search reads: compacted when it ignores spacing, upper
-// case outside literals unless it is case-sensitive.
+// Matches line i in the form the search reads: compacted when it ignores spacing (the
+// matcher upper-cases what a search that is not case-sensitive reads).
 void matchLine(const UnitText& lines, size_t i, const TSearchOptions& options, LineMatcher& matcher,
                UnitLineSearch& out) {
   const std::string_view line = lines.line(i);
   std::string compact;
-  std::string searched;
-  if (options.IgnoreSpacing) {
-    compact = compactLine(line);
-    searched = options.CaseSensitive ? compact : upperOutsideLiterals(compact);
-  } else {
-    searched = options.CaseSensitive ? std::string(line) : upperOutsideLiterals(line);
-  }
+  if (options.IgnoreSpacing) compact = compactLine(line);
+  const std::string_view searched = options.IgnoreSpacing ? std::string_view(compact) : line;
   if (searched.empty()) return;
   bool givenUp = false;
   const bool hit = matcher.matches(searched, givenUp);

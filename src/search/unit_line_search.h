@@ -28,8 +28,8 @@ struct UnitLineSearch : LineHits {
 };
 
 // Reads the unit at `path` (its path as the run names it) and matches its lines with
-// `matcher`, made for `options` and lines upper case outside literals; `useIfDefs` keeps
-// the conditional directives that blanking comments would otherwise remove.
+// `matcher`, made for `options`; `useIfDefs` keeps the conditional directives that blanking
+// comments would otherwise remove.
 UnitLineSearch searchUnitFile(const std::string& path, const TSearchOptions& options,
                               bool useIfDefs, LineMatcher& matcher);
 

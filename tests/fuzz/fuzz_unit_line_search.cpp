@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view unit = end == std::string_view::npos ? "" : rest.substr(end + 1);
   if (!sorvik::writeFileBytes(path, unit)) return 0;
   const sorvik::TSearchOptions options(values, h.folder);
-  sorvik::LineMatcher matcher(options, true);
+  sorvik::LineMatcher matcher(options);
   const sorvik::UnitLineSearch found =
       sorvik::searchUnitFile(path, options, h.context->settings.UseIfDefs, matcher);
   if (!sorvik::test::lineSearchDifference(

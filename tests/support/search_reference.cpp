@@ -28,7 +28,7 @@ UnitLineSearch searchPreparedUnit(AppContext& context, const std::string& path,
   const std::vector<std::string>& lines =
       options.CaseSensitive ? (options.IgnoreSpacing ? unit.CompactLines : unit.Lines)
                             : (options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines);
-  LineMatcher matcher(options, true);
+  LineMatcher matcher(options);
   for (size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
     bool givenUp = false;

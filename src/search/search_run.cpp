@@ -122,6 +122,17 @@ std::optional<Outcome> searchedFile(std::unique_ptr<SearchAhead<Outcome>>& ahead
   return searchNow();
 }
 
+// Workers that search `paths` with `search(path, matcher)`, each with a matcher of its own.
+template <class Outcome, class Search>
+std::unique_ptr<SearchAhead<Outcome>> searchAhead(std::vector<std::string> paths, unsigned workers,
+                                                  const TSearchOptions& options, Search search) {
+  return std::make_unique<SearchAhead<Outcome>>(std::move(paths), workers, [&options, search] {
+    return [search, matcher = std::make_shared<LineMatcher>(options)](const std::string& path) {
+      return search(path, *matcher);
+    };
+  });
+}
+
 // The units the walk is about to search, in its order: with more than one job they are read
 // and matched ahead on worker threads. The empty list at the walk's end ends that work, and
 // the forms that follow the units are then searched ahead in the same way.
@@ -133,21 +144,19 @@ void planUnitLines(TProject& project, const TSearchOptions& options,
   data.nextUnit = data.nextForm = 0;
   const unsigned workers = workerCount(project);
   if (workers < 2) return;
-  if (paths.empty() && project.Search.coversForms) {
+  if (paths.empty() && project.Search.coversForms && !options.full()) {
     data.forms =
-        std::make_unique<SearchAhead<FormLineSearch>>(project.FormFiles, workers, [&options] {
-          return [&options, matcher = std::make_shared<LineMatcher>(options, false)](
-                     const std::string& path) { return searchFormFile(path, options, *matcher); };
-        });
+        searchAhead<FormLineSearch>(project.FormFiles, workers, options,
+                                    [&options](const std::string& path, LineMatcher& matcher) {
+                                      return searchFormFile(path, options, matcher);
+                                    });
   } else if (!paths.empty() && project.Search.coversCode) {
-    const bool useIfDefs = project.settings().UseIfDefs;
     data.units =
-        std::make_unique<SearchAhead<UnitLineSearch>>(paths, workers, [&options, useIfDefs] {
-          return [&options, useIfDefs,
-                  matcher = std::make_shared<LineMatcher>(options, true)](const std::string& path) {
-            return searchUnitFile(path, options, useIfDefs, *matcher);
-          };
-        });
+        searchAhead<UnitLineSearch>(paths, workers, options,
+                                    [&options, useIfDefs = project.settings().UseIfDefs](
+                                        const std::string& path, LineMatcher& matcher) {
+                                      return searchUnitFile(path, options, useIfDefs, matcher);
+                                    });
   }
 }
 
@@ -164,7 +173,7 @@ bool walkUnitLines(TProject& project, TSearchOptions& options, bool isProjectFil
         return project.StopRequested;
       },
       [&] {
-        LineMatcher matcher(options, true);
+        LineMatcher matcher(options);
         return searchUnitFile(project.CurrentFile, options, project.settings().UseIfDefs, matcher);
       });
   if (!unit) return false;
@@ -195,7 +204,7 @@ void walkFormLines(TProject& project, TSearchOptions& options, const std::string
         return false;
       },
       [&] {
-        LineMatcher matcher(options, false);
+        LineMatcher matcher(options);
         return searchFormFile(path, options, matcher);
       });
   if (!form->error.empty() && project.context().prompter)

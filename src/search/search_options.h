@@ -28,7 +28,7 @@ struct SearchDialogValues {
   bool IgnoreSpacing = true;
   bool IgnoreComments = true;
   bool Limit = false;
-  std::string LimitAmount;
+  std::string LimitAmount{};
   bool IgnoreLiterals = false;
   int Expressions = kNoExpressions;
   bool WithinLastResults = false;

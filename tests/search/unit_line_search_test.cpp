@@ -41,25 +41,29 @@ const Unit kUnits[] = {
     {"Blanks.pas", "unit Blanks;\r\nimplementation\r\n   \t \r\n\t\r\nA\t B :=  C ;  \r\n\f\r\n"},
 };
 
-struct Search {
-  const char* text;
-  bool caseSensitive, wholeWords, ignoreSpacing, ignoreComments, ignoreLiterals, regex;
-};
-const Search kSearches[] = {
-    {"Format(", false, false, true, true, false, false},
-    {"Format(", false, false, false, false, false, false},
-    {"format", true, true, true, true, true, false},
-    {"FORMAT(", true, false, false, true, false, false},
-    {"Format", false, true, false, false, true, false},
-    {"'a'", false, false, true, true, false, false},
-    {"It''s", false, true, false, true, false, false},
-    {"{$IFDEF", false, false, true, false, false, false},
-    {"A B", false, false, true, true, false, false},
-    {"A\t B", false, false, false, true, false, false},
-    {"implementation", false, true, true, false, false, false},
-    {"FORMAT\\s*\\(", false, false, true, true, false, true},
-    {"(x|y):=F", false, true, false, false, false, true},
-    {"^\\S", true, false, false, true, false, true},
+// Searches with the dialog's defaults but for the options named.
+const SearchDialogValues kSearches[] = {
+    {.Text = "Format("},
+    {.Text = "Format(", .IgnoreSpacing = false, .IgnoreComments = false},
+    {.Text = "format", .CaseSensitive = true, .WholeWords = true, .IgnoreLiterals = true},
+    {.Text = "FORMAT(", .CaseSensitive = true, .IgnoreSpacing = false},
+    {.Text = "Format", .WholeWords = true, .IgnoreComments = false, .IgnoreLiterals = true},
+    {.Text = "'a'"},
+    {.Text = "It''s", .WholeWords = true, .IgnoreSpacing = false},
+    {.Text = "{$IFDEF", .IgnoreComments = false},
+    {.Text = "A B"},
+    {.Text = "A\t B", .IgnoreSpacing = false},
+    {.Text = "implementation", .WholeWords = true, .IgnoreComments = false},
+    {.Text = "FORMAT\\s*\\(", .Expressions = kRegularExpressions},
+    {.Text = "(x|y):=F",
+     .WholeWords = true,
+     .IgnoreSpacing = false,
+     .IgnoreComments = false,
+     .Expressions = kRegularExpressions},
+    {.Text = "^\\S",
+     .CaseSensitive = true,
+     .IgnoreSpacing = false,
+     .Expressions = kRegularExpressions},
 };
 
 TEST(UnitLineSearch, ReadsEachUnitAsTheFullPreparationDoes) {
@@ -71,21 +75,13 @@ TEST(UnitLineSearch, ReadsEachUnitAsTheFullPreparationDoes) {
     context->settings.UseIfDefs = useIfDefs;
     for (const Unit& unit : kUnits) {
       const std::string path = home.write(unit.name, unit.text);
-      for (const Search& search : kSearches) {
-        SearchDialogValues values;
-        values.Text = search.text;
-        values.CaseSensitive = search.caseSensitive;
-        values.WholeWords = search.wholeWords;
-        values.IgnoreSpacing = search.ignoreSpacing;
-        values.IgnoreComments = search.ignoreComments;
-        values.IgnoreLiterals = search.ignoreLiterals;
-        values.Expressions = search.regex ? kRegularExpressions : kNoExpressions;
-        const TSearchOptions options(values, home.path());
-        LineMatcher matcher(options, true);
+      for (const SearchDialogValues& search : kSearches) {
+        const TSearchOptions options(search, home.path());
+        LineMatcher matcher(options);
         EXPECT_EQ(lineSearchDifference(searchUnitFile(path, options, useIfDefs, matcher),
                                        searchPreparedUnit(*context, path, options)),
                   "")
-            << unit.name << " searched for " << search.text << (useIfDefs ? " with" : " without")
+            << unit.name << " searched for " << search.Text << (useIfDefs ? " with" : " without")
             << " conditional directives";
       }
     }

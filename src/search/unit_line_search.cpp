@@ -124,12 +124,18 @@ std::string scanForm(std::string_view line) {
   return removeBlanks(upperOutsideLiterals(compactLine(line)));
 }
 
-// The last line whose scan form is "IMPLEMENTATION", or none.
+// The last line whose scan form is "IMPLEMENTATION", or none. The scan form drops the blanks
+// between letters too ("IMPLEMENT ATION" is such a line), but it keeps the first and the last
+// character of the trimmed line, which only an "i" and an "n" in some letter case make upper
+// case "I" and "N": the other lines need no scan form.
 std::optional<size_t> implementationLine(const UnitText& lines) {
   std::optional<size_t> found;
-  forEachLineHolding(lines, "implementation", [&](size_t i) {
-    if (scanForm(lines.line(i)) == "IMPLEMENTATION") found = i;
-  });
+  for (size_t i = 0; i < lines.count(); ++i) {
+    const std::string_view trimmed = trimView(lines.line(i));
+    if (trimmed.empty() || (trimmed.front() | 0x20) != 'i' || (trimmed.back() | 0x20) != 'n')
+      continue;
+    if (scanForm(trimmed) == "IMPLEMENTATION") found = i;
+  }
   return found;
 }
 

@@ -34,7 +34,7 @@ const Unit kUnits[] = {
     {"Program.dpr", "program Program;\r\nuses Forms;\r\nbegin\r\n  Format(1);\r\nend.\r\n"},
     {"Ends.pas",
      "\xEF\xBB\xBFunit Ends;\rinterface\nimplementation\r\nX := Format(1);\r\r{ a\rb Format( }\n"
-     "  Implementation  \r\nY:=Format(2)"},
+     "  Implementation  \r\nY:=Format(2)\r\n  imple MENT\tation \r\n"},
     {"First.pas", "implementation\r\nX := Format(1);\r\n"},
     {"Empty.pas", ""},
     {"Open.pas", "unit Open;\r\nimplementation\r\nX := Format(1); (* Format(\r\nFormat(2);\r\n"},

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -25,8 +26,14 @@ class SearchAhead {
   SearchAhead(std::vector<std::string> paths, unsigned workers, const MakeSearch& make)
       : paths_(std::move(paths)), outcomes_(paths_.size()), failures_(paths_.size()) {
     workers_.reserve(workers);
-    for (unsigned w = 0; w < workers; ++w)
-      workers_.emplace_back([this, search = make()] { work(search); });
+    for (unsigned w = 0; w < workers; ++w) {
+      try {
+        workers_.emplace_back([this, search = make()] { work(search); });
+      } catch (const std::system_error&) {
+        break;  // the system gives no more threads: the walk does with those it has
+      }
+    }
+    if (workers_.empty()) alone_ = make();
   }
   // Gives up what is not yet begun and waits for the workers.
   ~SearchAhead() {
@@ -51,6 +58,7 @@ class SearchAhead {
   // every tenth of a second; true ends the wait with nothing. A failure of the search is
   // thrown here.
   std::optional<Outcome> take(size_t index, const std::function<bool()>& stop) {
+    if (alone_) return alone_(paths_[index]);
     std::unique_lock<std::mutex> hold(lock_);
     for (size_t passed = taken_; passed < index; ++passed) outcomes_[passed].reset();
     taken_ = index + 1;
@@ -104,6 +112,7 @@ class SearchAhead {
   size_t taken_ = 0;  // the files before this one are taken or passed over
   bool cancel_ = false;
   std::vector<std::thread> workers_;
+  Search alone_;  // the search the walk makes itself when no worker could be started
 };
 
 }  // namespace sorvik

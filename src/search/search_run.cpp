@@ -39,7 +39,7 @@ bool isFormFile(const std::string& path) {
 }
 
 // The line list a unit search reads.
-const std::vector<std::string>& searchedLines(const TCodeUnit& unit,
+const LineList& searchedLines(const TCodeUnit& unit,
                                               const TSearchOptions& options) {
   if (options.CaseSensitive) return options.IgnoreSpacing ? unit.CompactLines : unit.Lines;
   return options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines;
@@ -57,20 +57,20 @@ class LineMatcher {
 
   // Whether the line matches; unless the search is case-sensitive the line is upper-cased in
   // full, literals too.
-  bool matches(const std::string& line, bool& givenUp) {
-    const std::string* text = &line;
+  bool matches(std::string_view line, bool& givenUp) {
+    std::string_view text = line;
     if (!options_.CaseSensitive &&
         (!upperOutsideLiterals_ || line.find('\'') != std::string::npos)) {
       upper_ = upperCase(line);
-      text = &upper_;
+      text = upper_;
     }
     if (expression_) {
-      expression_->Text = *text;
+      expression_->Text = text;
       const ExpressionOutcome outcome = expression_->MatchExpression(options_.WholeWords);
       if (outcome == ExpressionOutcome::TooComplex) givenUp = true;
       return outcome == ExpressionOutcome::Match;
     }
-    plain_.Text = *text;
+    plain_.Text = text;
     return (options_.WholeWords ? plain_.FindWholeWords(1) : plain_.FindPlain(1)) > 0;
   }
 
@@ -178,13 +178,13 @@ void StartSearch(TProject& project) {
 bool SearchUnitLines(TProject& project, TCodeUnit& unit, TSearchOptions& options) {
   if (options.full()) return false;
   LineMatcher matcher(options, true);
-  const std::vector<std::string>& lines = searchedLines(unit, options);
+  const LineList& lines = searchedLines(unit, options);
   bool givenUp = false;
   for (size_t i = 0; i < lines.size(); ++i) {
     const int n = unit.LineMap[i];
     if (options.LastResults && !options.LastResults->TakeLine(project.CurrentFile, n)) continue;
     if (lines[i].empty() || !matcher.matches(lines[i], givenUp)) continue;
-    AddSearchHit(project, unit.CompactLines[i], n);
+    AddSearchHit(project, std::string(unit.CompactLines[i]), n);
     options.Results.AddResult(n, project.CurrentFile);
     if (options.full()) return false;
   }

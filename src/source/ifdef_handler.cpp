@@ -130,7 +130,7 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
     hasBrace_.resize(count);
     hasPrintable_.resize(count);
     for (size_t i = 0; i < count; ++i) {
-      const std::string& line = loaded_.Lines[i];
+      const std::string_view line = loaded_.Lines[i];
       lineHashes_[i] = lineHash(line);
       hasBrace_[i] = line.find('{') != std::string::npos;
       hasPrintable_[i] = std::any_of(line.begin(), line.end(),
@@ -144,7 +144,7 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
 }
 
 void TIFDEFHandler::findSymbols() {
-  for (const std::string& line : unit_->UpperLines) {
+  for (const std::string_view line : unit_->UpperLines) {
     for (size_t at = line.find("{$I"); at != std::string::npos; at = line.find("{$I", at + 1)) {
       const std::string_view rest = std::string_view(line).substr(at);
       size_t wordLength = 0;
@@ -211,7 +211,7 @@ void TIFDEFHandler::applyVariant(int k) {
     else
       result.copyFrom(loaded_, line.origin);
   }
-  std::vector<std::string> braces = result.Lines;
+  std::vector<std::string> braces = result.Lines.strings();
   BlankBraces(braces);
   uint64_t after = 0;
   for (size_t i = 0; i < braces.size(); ++i) {

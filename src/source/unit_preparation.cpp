@@ -50,17 +50,11 @@ class UnitIncludes : public IncludeLookup {
   PreparedUnit& out_;
 };
 
-size_t textBytes(const std::string& text) {
-  constexpr size_t kInline = 15;  // what a string holds without a block of its own
-  return sizeof(std::string) + (text.capacity() > kInline ? text.capacity() + 1 : 0);
-}
-
 size_t headerBytes(const TCodeUnitHeader& header) {
-  size_t bytes = sizeof(TCodeUnitHeader) + header.LineMap.capacity() * sizeof(int);
-  for (const auto* list : {&header.Lines, &header.UpperLines, &header.CompactLines,
-                           &header.CompactUpperLines, &header.ScanLines, &header.SourceLines}) {
-    for (const std::string& text : *list) bytes += textBytes(text);
-  }
+  constexpr size_t kInline = 15;  // what a string holds without a block of its own
+  size_t bytes = header.bytes();
+  for (const std::string& text : header.SourceLines)
+    bytes += sizeof(std::string) + (text.capacity() > kInline ? text.capacity() + 1 : 0);
   return bytes;
 }
 
@@ -100,7 +94,7 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
       out.cancelled = true;
       return out;
     }
-    header->append(std::move(lines[i]), lineMap[i]);
+    header->append(lines[i], lineMap[i]);
     if (header->ScanLines.back() == "IMPLEMENTATION") {
       header->ImplLine = static_cast<int>(i);
       header->HasImplementation = true;

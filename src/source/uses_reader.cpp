@@ -21,8 +21,8 @@ void readClauses(const TCodeUnit& unit, int first, int last, std::vector<std::st
   for (int i = std::max(first, 0); i < last && i < static_cast<int>(unit.size()); ++i) {
     const int at = findCodeWord("USES", unit.CompactUpperLines[static_cast<size_t>(i)]);
     if (at == 0) continue;
-    const std::string& opening = unit.CompactLines[static_cast<size_t>(i)];
-    std::string text = opening.substr(std::min(opening.size(), static_cast<size_t>(at) + 3));
+    const std::string_view opening = unit.CompactLines[static_cast<size_t>(i)];
+    std::string text(opening.substr(std::min(opening.size(), static_cast<size_t>(at) + 3)));
     for (;;) {
       text = replaceAll(text, " ", "");
       const size_t semicolon = text.find(';');

@@ -20,8 +20,7 @@ constexpr int kIsAndAsKind = 1;
 constexpr int kStringAsObjectKind = 107;
 
 // Every whole-word occurrence of `find` outside literals, ignoring case, replaced.
-std::string replaceWords(std::string text, std::string_view find,
-                         const std::string& replacement) {
+std::string replaceWords(std::string text, std::string_view find, const std::string& replacement) {
   int at = FindWord(find, text, false, false, 1);
   while (at > 0) {
     text.replace(static_cast<size_t>(at) - 1, find.size(), replacement);
@@ -135,7 +134,8 @@ void CheckIsAndAs(TProject& project, TProcedureItem& routine) {
     }
     const std::string cast = test->className + "(" + test->object + ")";
     const std::string_view written = lineOf(unit.Lines, next);
-    std::string edited = replaceWords(std::string(written), test->upperObject + " AS " + test->upperClass, cast);
+    std::string edited =
+        replaceWords(std::string(written), test->upperObject + " AS " + test->upperClass, cast);
     SuggestionLines suggestion;
     if (edited != written) suggestion = std::vector<std::string>{std::move(edited)};
     reportStatement(project, routine, kIsAndAsKind, next, "Say " + cast + ", not Is and As",

@@ -99,8 +99,9 @@ void CheckIncludeExclude(TProject& project, TProcedureItem& routine) {
     // A bracket in the element means more sets than one ("[a] - [b]").
     SuggestionLines suggestion;
     if (element.find_first_of("[]") == std::string::npos && isKnownVariable(routine, set))
-      suggestion = std::vector<std::string>{Indentation(routine, line) + call + "(" + name + "," +
-                                            std::string(written.substr(prefix.size(), element.size())) + ");"};
+      suggestion = std::vector<std::string>{
+          Indentation(routine, line) + call + "(" + name + "," +
+          std::string(written.substr(prefix.size(), element.size())) + ");"};
     reportStatement(project, routine, kIncludeKind, line,
                     call + " is faster for set '" + name + "' if it is not a property",
                     std::move(suggestion));

@@ -3,8 +3,8 @@
 // unit in every line of it stays linear.
 #pragma once
 
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 

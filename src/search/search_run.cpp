@@ -39,8 +39,7 @@ bool isFormFile(const std::string& path) {
 }
 
 // The line list a unit search reads.
-const LineList& searchedLines(const TCodeUnit& unit,
-                                              const TSearchOptions& options) {
+const LineList& searchedLines(const TCodeUnit& unit, const TSearchOptions& options) {
   if (options.CaseSensitive) return options.IgnoreSpacing ? unit.CompactLines : unit.Lines;
   return options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines;
 }

@@ -30,17 +30,18 @@ unsigned workerCount(TProject& project) {
   return jobs > 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
 }
 
-PrepareOptions prepareOptions(TProject& project) {
+}  // namespace
+
+PrepareOptions TCodeLoader::prepareOptions(TProject& project) {
   const TSettings& settings = project.settings();
   return {project.SearchMode,
           project.SearchMode && !project.Search.ignoreComments,
           settings.UseIfDefs,
           settings.DoIncludes,
           project.context().programFolder,
-          project.LibraryPaths};
+          project.LibraryPaths,
+          &includeFiles_};
 }
-
-}  // namespace
 
 TCodeLoader::TCodeLoader() = default;
 TCodeLoader::~TCodeLoader() = default;

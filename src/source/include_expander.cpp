@@ -8,8 +8,6 @@
 
 #include "generic/paths.h"
 #include "generic/strings.h"
-#include "generic/text_file.h"
-#include "source/comment_blanker.h"
 #include "source/line_forms.h"
 
 namespace sorvik {
@@ -35,9 +33,11 @@ std::optional<std::string> includeName(std::string_view line) {
   return name;
 }
 
-// The lines of one file being expanded, with the include files that led to it.
+// The lines of one file being expanded, with the include files that led to it: the unit's
+// own lines, which go on as they are, or an included file's, which other units may share.
 struct Frame {
-  std::vector<std::string> lines;
+  std::vector<std::string> own;
+  std::shared_ptr<const IncludedFile> included;
   size_t next = 0;
   int fileLine = -1;               // the top directive's file line; -1 in the unit itself
   std::vector<std::string> chain;  // upper-cased paths of the files open around these lines
@@ -45,31 +45,35 @@ struct Frame {
 
 class Expander {
  public:
-  Expander(const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup)
-      : unitPath_(unitPath), useIfDefs_(useIfDefs), lookup_(lookup) {}
+  Expander(const std::string& unitPath, IncludeLookup& lookup)
+      : unitPath_(unitPath), lookup_(lookup) {}
 
   int comments() const { return comments_; }
 
   void run(std::vector<std::string>& lines, std::vector<int>& lineMap) {
     std::vector<Frame> frames;
-    frames.push_back({std::move(lines), 0, -1, {upperCase(unitPath_)}});
+    frames.push_back({std::move(lines), nullptr, 0, -1, {upperCase(unitPath_)}});
     lines.clear();
     std::vector<int> map;
     while (!frames.empty()) {
       Frame& frame = frames.back();
-      if (frame.next == frame.lines.size()) {
+      const std::vector<std::string>& source = frame.included ? frame.included->lines : frame.own;
+      if (frame.next == source.size()) {
         frames.pop_back();
         continue;
       }
       const size_t index = frame.next++;
-      std::string& line = frame.lines[index];
+      const std::string& line = source[index];
       const int fileLine = frame.fileLine >= 0 ? frame.fileLine : lineMap[index];
       if (std::optional<Frame> included = expand(line, frame.chain)) {
         included->fileLine = fileLine;
         frames.push_back(std::move(*included));
         continue;
       }
-      lines.push_back(std::move(line));
+      if (frame.included)
+        lines.push_back(line);
+      else
+        lines.push_back(std::move(frame.own[index]));
       map.push_back(fileLine);
     }
     lineMap = std::move(map);
@@ -90,10 +94,10 @@ class Expander {
       for (const std::string& open : chain) {
         if (open == key) throw std::runtime_error("the file includes itself: " + path);
       }
-      std::optional<std::vector<std::string>> included = readLines(path);
+      std::shared_ptr<const IncludedFile> included = lookup_.read(path);
       if (!included) throw std::runtime_error("the file cannot be read: " + path);
-      comments_ += BlankPascalComments(*included, false, useIfDefs_);
-      Frame frame{std::move(*included), 0, -1, chain};
+      comments_ += included->comments;
+      Frame frame{{}, std::move(included), 0, -1, chain};
       frame.chain.push_back(key);
       return frame;
     } catch (const std::exception& failure) {
@@ -104,7 +108,6 @@ class Expander {
   }
 
   const std::string& unitPath_;
-  const bool useIfDefs_;
   IncludeLookup& lookup_;
   int comments_ = 0;
 };
@@ -129,10 +132,10 @@ std::string findIncludeFile(const std::string& name, const std::string& unitPath
 }
 
 int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                   const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup) {
+                   const std::string& unitPath, IncludeLookup& lookup) {
   const auto directive = [](const std::string& line) { return includeName(line).has_value(); };
   if (!std::any_of(lines.begin(), lines.end(), directive)) return 0;
-  Expander expander(unitPath, useIfDefs, lookup);
+  Expander expander(unitPath, lookup);
   expander.run(lines, lineMap);
   return expander.comments();
 }

@@ -1,8 +1,11 @@
 // Expanding "{$I name}" and "{$INCLUDE name}" lines into the lines of the named file.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "source/include_files.h"
 
 namespace sorvik {
 
@@ -12,6 +15,8 @@ class IncludeLookup {
   virtual ~IncludeLookup() = default;
   // The file `name` names, or "" when there is none.
   virtual std::string find(const std::string& name) = 0;
+  // The lines of the file at `path`, comments blanked; null when it cannot be read.
+  virtual std::shared_ptr<const IncludedFile> read(const std::string& path) = 0;
   // `name` was not found; `error` is the line for the run's Errors.
   virtual void notFound(const std::string& name, std::string error) = 0;
   // An include could not be expanded for another reason.
@@ -29,6 +34,6 @@ std::string findIncludeFile(const std::string& name, const std::string& unitPath
 // the directive's file line. A file that includes itself, directly or through others, is not
 // expanded again. Returns the number of comments blanked in the included files.
 int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                   const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup);
+                   const std::string& unitPath, IncludeLookup& lookup);
 
 }  // namespace sorvik

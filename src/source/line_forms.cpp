@@ -142,8 +142,7 @@ std::string_view TextStore::add(std::string_view text) {
 }
 
 void LineForms::reserve(size_t count) {
-  for (LineList* list : lists())
-    list->views_.reserve(count);
+  for (LineList* list : lists()) list->views_.reserve(count);
   LineMap.reserve(count);
 }
 
@@ -152,8 +151,7 @@ void LineForms::clear() {
 }
 
 void LineForms::resize(size_t count) {
-  for (LineList* list : lists())
-    list->views_.resize(count);
+  for (LineList* list : lists()) list->views_.resize(count);
   LineMap.resize(count);
 }
 
@@ -181,8 +179,7 @@ std::array<const LineList*, 5> LineForms::lists() const {
 void LineForms::share(const LineForms& from) {
   const auto add = [this](const std::shared_ptr<const TextStore>& other) {
     if (!other || other == store_) return;
-    if (std::find(shared_.begin(), shared_.end(), other) == shared_.end())
-      shared_.push_back(other);
+    if (std::find(shared_.begin(), shared_.end(), other) == shared_.end()) shared_.push_back(other);
   };
   add(from.store_);
   for (const auto& other : from.shared_) add(other);
@@ -236,8 +233,9 @@ void LineForms::set(size_t i, std::string_view text) {
 }
 
 void LineForms::push(const ProcessedLine& line) {
-  pushViews(store(line.Line, line.UpperLine, line.CompactLine, line.CompactUpperLine, line.ScanLine),
-            line.FileLine);
+  pushViews(
+      store(line.Line, line.UpperLine, line.CompactLine, line.CompactUpperLine, line.ScanLine),
+      line.FileLine);
 }
 
 ProcessedLine LineForms::take(size_t i) const {
@@ -247,8 +245,7 @@ ProcessedLine LineForms::take(size_t i) const {
 }
 
 void LineForms::blank(size_t i) {
-  for (LineList* list : lists())
-    list->views_[i] = {};
+  for (LineList* list : lists()) list->views_[i] = {};
 }
 
 void LineForms::copyFrom(const LineForms& from, size_t i) {
@@ -267,15 +264,13 @@ void LineForms::replaceRange(size_t first, size_t count, const LineForms& with) 
 
 void LineForms::erase(size_t i) {
   const auto at = static_cast<std::ptrdiff_t>(i);
-  for (LineList* list : lists())
-    list->views_.erase(list->views_.begin() + at);
+  for (LineList* list : lists()) list->views_.erase(list->views_.begin() + at);
   LineMap.erase(LineMap.begin() + at);
 }
 
 size_t LineForms::bytes() const {
   size_t total = sizeof(LineForms) + LineMap.capacity() * sizeof(int);
-  for (const LineList* list : lists())
-    total += list->views_.capacity() * sizeof(std::string_view);
+  for (const LineList* list : lists()) total += list->views_.capacity() * sizeof(std::string_view);
   return total + (store_ ? store_->bytes() : 0);
 }
 

@@ -114,7 +114,7 @@ struct LineForms {
   void share(const LineForms& from);
   void pushViews(const Views& views, int fileLine);
 
-  std::shared_ptr<TextStore> store_;                     // what these lists write
+  std::shared_ptr<TextStore> store_;                      // what these lists write
   std::vector<std::shared_ptr<const TextStore>> shared_;  // what lines taken from others use
 };
 

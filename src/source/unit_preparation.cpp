@@ -37,6 +37,9 @@ class UnitIncludes : public IncludeLookup {
     out_.includes.emplace(name, path);
     return path;
   }
+  std::shared_ptr<const IncludedFile> read(const std::string& path) override {
+    return options_.includeFiles->read(path, options_.useIfDefs);
+  }
   void notFound(const std::string& name, std::string error) override {
     out_.events.push_back({std::move(error), name});
   }
@@ -80,7 +83,7 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
   for (size_t i = 0; i < lineMap.size(); ++i) lineMap[i] = static_cast<int>(i);
   if (options.doIncludes && !options.searching) {
     UnitIncludes includes(task, options, knownMissing, cancel, out);
-    out.comments += expandIncludes(lines, lineMap, path, options.useIfDefs, includes);
+    out.comments += expandIncludes(lines, lineMap, path, includes);
   }
   const auto hasBrace = [](const std::string& line) { return line.find('{') != std::string::npos; };
   if (!options.useIfDefs && !options.searching && std::any_of(lines.begin(), lines.end(), hasBrace))
@@ -95,6 +98,7 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
       return out;
     }
     header->append(lines[i], lineMap[i]);
+    std::string().swap(lines[i]);  // the header holds it now
     if (header->ScanLines.back() == "IMPLEMENTATION") {
       header->ImplLine = static_cast<int>(i);
       header->HasImplementation = true;

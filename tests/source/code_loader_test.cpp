@@ -25,8 +25,8 @@ TEST(CodeLoaderTest, IncludeLinesTakeTheDirectivesFileLine) {
   const std::string unit = f.addUnit("U.pas", kIncludingUnit);
   const auto handler = f.load(unit);
   const TCodeUnit& u = handler->unit();
-  EXPECT_EQ(u.CompactLines.strings(), (Lines{"unit U;", "interface", "implementation", "const A=1;", "B=2;",
-                                   "", "procedure P;", "begin", "end;", "end."}));
+  EXPECT_EQ(u.CompactLines.strings(), (Lines{"unit U;", "interface", "implementation", "const A=1;",
+                                             "B=2;", "", "procedure P;", "begin", "end;", "end."}));
   EXPECT_EQ(u.LineMap, (std::vector<int>{0, 1, 2, 3, 3, 4, 5, 6, 7, 8}));
   // "{$i" in lower case is no include: its braces are blanked like any other.
   EXPECT_EQ(f.project().Errors, Lines{});
@@ -92,7 +92,8 @@ TEST(CodeLoaderTest, AnIncludeLookedForInVainStaysMissingForTheLaterUnitsWhateve
     loader.PlanUnits(paths, project);
     for (size_t i = 0; i < paths.size(); ++i) {
       for (int load = 0; load < 2; ++load)
-        EXPECT_EQ(TCodeUnit(paths[i], project).CompactLines.strings(), firstPass[i]) << paths[i] << load;
+        EXPECT_EQ(TCodeUnit(paths[i], project).CompactLines.strings(), firstPass[i])
+            << paths[i] << load;
     }
     loader.PlanUnits({}, project);
     EXPECT_EQ(project.Errors,

@@ -148,6 +148,8 @@ void LineForms::reserve(size_t count) {
 
 void LineForms::clear() {
   resize(0);
+  store_.reset();
+  shared_.clear();
 }
 
 void LineForms::resize(size_t count) {

@@ -83,6 +83,7 @@ struct LineForms {
 
   size_t size() const { return LineMap.size(); }
   void reserve(size_t count);
+  // Empties the lists; the room they took stays for the lines to come.
   void clear();
   // Keeps the first `count` lines.
   void resize(size_t count);

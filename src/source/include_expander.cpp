@@ -1,6 +1,5 @@
 #include "source/include_expander.h"
 
-#include <algorithm>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -34,10 +33,10 @@ std::optional<std::string> includeName(std::string_view line) {
 }
 
 // The lines of one file being expanded, with the include files that led to it: the unit's
-// own lines, which go on as they are, or an included file's, which other units may share.
+// own lines or an included file's, which other units may share.
 struct Frame {
-  std::vector<std::string> own;
-  std::shared_ptr<const IncludedFile> included;
+  const std::vector<std::string>* lines = nullptr;
+  std::shared_ptr<const IncludedFile> included;  // what `lines` belong to, unless the unit's
   size_t next = 0;
   int fileLine = -1;               // the top directive's file line; -1 in the unit itself
   std::vector<std::string> chain;  // upper-cased paths of the files open around these lines
@@ -50,33 +49,25 @@ class Expander {
 
   int comments() const { return comments_; }
 
-  void run(std::vector<std::string>& lines, std::vector<int>& lineMap) {
+  void run(const std::vector<std::string>& lines, const IncludeSink& emit) {
     std::vector<Frame> frames;
-    frames.push_back({std::move(lines), nullptr, 0, -1, {upperCase(unitPath_)}});
-    lines.clear();
-    std::vector<int> map;
+    frames.push_back({&lines, nullptr, 0, -1, {upperCase(unitPath_)}});
     while (!frames.empty()) {
       Frame& frame = frames.back();
-      const std::vector<std::string>& source = frame.included ? frame.included->lines : frame.own;
-      if (frame.next == source.size()) {
+      if (frame.next == frame.lines->size()) {
         frames.pop_back();
         continue;
       }
       const size_t index = frame.next++;
-      const std::string& line = source[index];
-      const int fileLine = frame.fileLine >= 0 ? frame.fileLine : lineMap[index];
+      const std::string& line = (*frame.lines)[index];
+      const int fileLine = frame.fileLine >= 0 ? frame.fileLine : static_cast<int>(index);
       if (std::optional<Frame> included = expand(line, frame.chain)) {
         included->fileLine = fileLine;
         frames.push_back(std::move(*included));
         continue;
       }
-      if (frame.included)
-        lines.push_back(line);
-      else
-        lines.push_back(std::move(frame.own[index]));
-      map.push_back(fileLine);
+      emit(line, fileLine);
     }
-    lineMap = std::move(map);
   }
 
  private:
@@ -97,7 +88,7 @@ class Expander {
       std::shared_ptr<const IncludedFile> included = lookup_.read(path);
       if (!included) throw std::runtime_error("the file cannot be read: " + path);
       comments_ += included->comments;
-      Frame frame{{}, std::move(included), 0, -1, chain};
+      Frame frame{&included->lines, std::move(included), 0, -1, chain};
       frame.chain.push_back(key);
       return frame;
     } catch (const std::exception& failure) {
@@ -131,12 +122,10 @@ std::string findIncludeFile(const std::string& name, const std::string& unitPath
   return "";
 }
 
-int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                   const std::string& unitPath, IncludeLookup& lookup) {
-  const auto directive = [](const std::string& line) { return includeName(line).has_value(); };
-  if (!std::any_of(lines.begin(), lines.end(), directive)) return 0;
+int expandIncludes(const std::vector<std::string>& lines, const std::string& unitPath,
+                   IncludeLookup& lookup, const IncludeSink& emit) {
   Expander expander(unitPath, lookup);
-  expander.run(lines, lineMap);
+  expander.run(lines, emit);
   return expander.comments();
 }
 

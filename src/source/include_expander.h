@@ -1,8 +1,10 @@
 // Expanding "{$I name}" and "{$INCLUDE name}" lines into the lines of the named file.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "source/include_files.h"
@@ -29,11 +31,15 @@ std::string findIncludeFile(const std::string& name, const std::string& unitPath
                             const std::string& workingFolder,
                             const std::vector<std::string>& libraryFolders);
 
-// Replaces every include directive line of `lines`, the unit at `unitPath`, (in order, nested
-// includes too) by the included file's lines, comments blanked; `lineMap` gives each of them
-// the directive's file line. A file that includes itself, directly or through others, is not
+// Receives the lines of a unit with its includes expanded: each line's text and the 0-based
+// file line of the unit it stands for.
+using IncludeSink = std::function<void(std::string_view text, int fileLine)>;
+
+// Hands every line of `lines`, the unit at `unitPath`, to `emit`, an include directive line
+// (nested ones too) replaced by the included file's lines, comments blanked, each with the
+// directive's file line. A file that includes itself, directly or through others, is not
 // expanded again. Returns the number of comments blanked in the included files.
-int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                   const std::string& unitPath, IncludeLookup& lookup);
+int expandIncludes(const std::vector<std::string>& lines, const std::string& unitPath,
+                   IncludeLookup& lookup, const IncludeSink& emit);
 
 }  // namespace sorvik

@@ -20,8 +20,7 @@ constexpr int kIsAndAsKind = 1;
 constexpr int kStringAsObjectKind = 107;
 
 // Every whole-word occurrence of `find` outside literals, ignoring case, replaced.
-std::string replaceWords(std::string text, const std::string& find,
-                         const std::string& replacement) {
+std::string replaceWords(std::string text, std::string_view find, const std::string& replacement) {
   int at = FindWord(find, text, false, false, 1);
   while (at > 0) {
     text.replace(static_cast<size_t>(at) - 1, find.size(), replacement);
@@ -36,7 +35,7 @@ struct TypeTest {
   std::string className, upperClass;
 };
 
-std::optional<TypeTest> typeTestOf(const std::string& upper, const std::string& written) {
+std::optional<TypeTest> typeTestOf(std::string_view upper, std::string_view written) {
   const int is = findCodeWord("IS", upper);
   if (is == 0) return std::nullopt;
   size_t objectEnd = static_cast<size_t>(is) - 1;
@@ -87,14 +86,14 @@ std::vector<std::string> otherTypes(const TProcedureItem& routine) {
 void reportItemCast(TProject& project, TProcedureItem& routine, int line,
                     const std::vector<ListName>& lists, const std::vector<std::string>& types) {
   const TCodeUnit& unit = *routine.Unit;
-  const std::string& text = lineOf(unit.CompactUpperLines, line);
+  const std::string_view text = lineOf(unit.CompactUpperLines, line);
   for (const ListName& list : lists) {
     for (const std::string& item : {list.upper + "[", list.upper + ".STRINGS["}) {
       if (findCodeWord(item, text) == 0) continue;
       for (const std::string& type : types) {
         const std::string cast = upperCase(type) + "(" + item;
         if (findCodeWord(cast, text) == 0) continue;
-        std::string written = lineOf(unit.Lines, line);
+        std::string written(lineOf(unit.Lines, line));
         SuggestionLines suggestion;
         if (const int at = FindWord(cast, written, false, false, 1); at > 0) {
           written.replace(static_cast<size_t>(at) - 1, cast.size(),
@@ -121,7 +120,7 @@ void CheckIsAndAs(TProject& project, TProcedureItem& routine) {
       continue;
     const int line = statementLine(routine, k);
     const int next = line + 1;
-    const std::string& nextText = lineOf(unit.CompactUpperLines, next);
+    const std::string_view nextText = lineOf(unit.CompactUpperLines, next);
     if (findCodeWord("AS", nextText) == 0) continue;
     const std::optional<TypeTest> test =
         typeTestOf(lineOf(unit.CompactUpperLines, line), lineOf(unit.CompactLines, line));
@@ -134,8 +133,9 @@ void CheckIsAndAs(TProject& project, TProcedureItem& routine) {
       continue;
     }
     const std::string cast = test->className + "(" + test->object + ")";
-    const std::string& written = lineOf(unit.Lines, next);
-    std::string edited = replaceWords(written, test->upperObject + " AS " + test->upperClass, cast);
+    const std::string_view written = lineOf(unit.Lines, next);
+    std::string edited =
+        replaceWords(std::string(written), test->upperObject + " AS " + test->upperClass, cast);
     SuggestionLines suggestion;
     if (edited != written) suggestion = std::vector<std::string>{std::move(edited)};
     reportStatement(project, routine, kIsAndAsKind, next, "Say " + cast + ", not Is and As",

@@ -137,7 +137,7 @@ bool mayCompareWithZero(const TLineProps& props, bool TLineProps::*sign) {
 
 // The first integer variable v with "(v" + comparison + ")" on the line followed by a call
 // or group compared the same way: the line with that later comparison turned.
-SuggestionLines turnedAfterVariable(const std::string& written,
+SuggestionLines turnedAfterVariable(std::string_view written,
                                     const std::vector<std::string>& integers,
                                     const ZeroComparison& comparison) {
   const std::string upper = upperCase(written);
@@ -147,7 +147,7 @@ SuggestionLines turnedAfterVariable(const std::string& written,
     if (at == std::string::npos) continue;
     const size_t close = comparedParenthesis(written, at + pattern.size(), comparison.from);
     if (close == std::string::npos) continue;
-    std::string edited = written;
+    std::string edited(written);
     edited.replace(close + 1, comparison.from.size(), comparison.to);
     return std::vector<std::string>{std::move(edited)};
   }
@@ -171,7 +171,7 @@ void CheckRepeatedComparison(TProject& project, TProcedureItem& routine) {
     const std::string_view keyword = conditionKeyword(props.StatementKind);
     if (keyword.empty() || !props.HasParen) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     if (findCodeWord("AND", text) == 0 || text.size() < keyword.size()) continue;
     const std::string condition = trimLeft(std::string_view(text).substr(keyword.size()));
     if (!condition.starts_with('(')) continue;
@@ -189,13 +189,13 @@ void CheckIndexOf(TProject& project, TProcedureItem& routine) {
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     if (!mayCompareWithZero(routine.LineProps[k], kGreaterThanMinusOne.sign)) continue;
     const int line = statementLine(routine, k);
-    const std::string& written = lineOf(unit.Lines, line);
+    const std::string_view written = lineOf(unit.Lines, line);
     if (written.find(">-1") == std::string::npos) continue;
     const size_t at = upperCase(written).find("INDEXOF");
     if (at == std::string::npos) continue;
     const size_t close = comparedParenthesis(written, at + 7, kGreaterThanMinusOne.from);
     if (close == std::string::npos) continue;
-    std::string edited = written;
+    std::string edited(written);
     edited.replace(close + 1, kGreaterThanMinusOne.from.size(), kGreaterThanMinusOne.to);
     reportStatement(project, routine, kZeroKind, line, std::string(kGreaterThanMinusOne.message),
                     std::vector<std::string>{std::move(edited)});

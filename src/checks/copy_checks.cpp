@@ -27,8 +27,8 @@ struct CopyStatement {
   size_t k;
   int line;
   const TLineProps& props;
-  const std::string& text;      // compact, upper case
-  const std::string& original;  // compact, as written (same positions)
+  std::string_view text;      // compact, upper case
+  std::string_view original;  // compact, as written (same positions)
 };
 
 // One call: where its "COPY(" stands, and its first three arguments, upper case and as
@@ -67,7 +67,7 @@ bool reportSetLength(const CopyStatement& s, const CopyCall& call) {
   const std::string head = upper + ":=COPY(" + upper + ",1,LENGTH(" + upper + ")";
   if (!s.text.starts_with(head) || !s.text.ends_with(");") || s.text.size() < head.size() + 2)
     return false;
-  const std::string cut = s.text.substr(head.size(), s.text.size() - head.size() - 2);
+  const std::string cut(s.text.substr(head.size(), s.text.size() - head.size() - 2));
   if (!isNegativeNumber(cut)) return false;
   const std::string statement = "SetLength(" + name + ",Length(" + name + ")" + cut + ");";
   reportBuilt(s, kSetLengthKind, "Use \"" + statement + "\" instead of Copy",
@@ -84,7 +84,7 @@ bool reportOneCharacter(const CopyStatement& s, const CopyCall& call) {
   const std::string arguments = call.args[0] + "," + call.args[1] + "," + call.args[2];
   const std::string_view tail = std::string_view(s.text).substr(assign);
   if (tail != ":=COPY(" + arguments + ");" && tail != ":=(COPY(" + arguments + "));") return false;
-  const std::string target = declaredStringOr(s.routine, s.original.substr(0, assign));
+  const std::string target = declaredStringOr(s.routine, std::string(s.original.substr(0, assign)));
   const std::string source = declaredStringOr(s.routine, call.written[0]);
   const std::string indent = Indentation(s.routine, s.line);
   reportBuilt(s, kOneCharacterKind, "No need for Copy for only one character",

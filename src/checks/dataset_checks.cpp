@@ -46,7 +46,7 @@ void CheckOpenAndClose(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (isKeywordLine(props) || !props.HasDot || props.HasAssign || props.IsEmpty) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     const size_t dot = text.find('.');
     if (dot == std::string::npos) continue;
     const std::string_view head = std::string_view(text).substr(0, dot);
@@ -72,7 +72,7 @@ void CheckSelCount(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (props.StatementKind != 0 || !props.HasDot || props.IsEmpty) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     const size_t dot = text.find('.');
     if (dot == std::string::npos || !holdsAt(text, dot + 1, "SELCOUNT")) continue;
     // The name is the identifier the first dot follows (N := ListBox1.SelCount names

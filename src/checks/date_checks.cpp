@@ -85,7 +85,7 @@ void CheckDateFunctions(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (isKeywordLine(props) || !props.HasParen || props.IsEmpty) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.ScanLines, line);
+    const std::string_view text = lineOf(unit.ScanLines, line);
     if (text.size() <= 5 || findCodeWord("NOW", text) == 0) continue;
     for (const DateFunction& function : kDateFunctions) {
       const std::string call = std::string(function.name) + "(Now";
@@ -106,11 +106,11 @@ void CheckMonthAndDayNames(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (isKeywordLine(props) || !props.HasString || props.IsEmpty) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.ScanLines, line);
+    const std::string_view text = lineOf(unit.ScanLines, line);
     for (size_t open = text.find('\''); open != std::string::npos;) {
       const size_t close = literalEnd(text, open);
       if (close == std::string::npos) break;
-      const std::string literal = text.substr(open, close + 1 - open);
+      const std::string literal(text.substr(open, close + 1 - open));
       if (const auto element = nameElement(std::string_view(literal).substr(1, close - open - 1))) {
         reportWholeLine(project, routine, kResourceKind, line, "Use " + *element,
                         ReplaceOnceInSourceLine(routine, line, literal, true, *element));

@@ -30,14 +30,14 @@ constexpr int kFunction = 0;
 
 // Adds the identifiers that line `i` names outside literals.
 void addWords(const TCodeUnit& unit, int i, std::unordered_set<std::string>& words) {
-  const std::string& text = lineOf(unit.CompactUpperLines, i);
+  const std::string_view text = lineOf(unit.CompactUpperLines, i);
   bool inLiteral = false;
   size_t start = std::string::npos;
   for (size_t j = 0; j <= text.size(); ++j) {
     const bool name = j < text.size() && !inLiteral && isIdentChar(text[j]);
     if (name && start == std::string::npos) start = j;
     if (!name && start != std::string::npos) {
-      words.insert(text.substr(start, j - start));
+      words.emplace(text.substr(start, j - start));
       start = std::string::npos;
     }
     if (j < text.size() && text[j] == '\'') inLiteral = !inLiteral;
@@ -250,7 +250,7 @@ class UnusedLocals {
     std::string leftCode;  // its code, the processed line's new text
   };
 
-  const std::string& upper(int line) const { return lineOf(unit_.CompactUpperLines, line); }
+  std::string_view upper(int line) const { return lineOf(unit_.CompactUpperLines, line); }
 
   // The line of the routine's own var sections that declares `upperName`; record fields
   // are passed over.
@@ -290,7 +290,7 @@ class UnusedLocals {
     for (size_t j = k; j-- > 0;) {
       const DeclarationLine& before = lines_[j];
       if (before.sectionLine != lines_[k].sectionLine) return false;
-      const std::string& text = upper(before.line);
+      const std::string_view text = upper(before.line);
       if (text.empty()) continue;
       return text.size() > before.keyword && !text.ends_with(';');
     }
@@ -303,7 +303,7 @@ class UnusedLocals {
   std::optional<Removal> removalOf(size_t k, const std::string& upperName) const {
     const DeclarationLine& declaration = lines_[k];
     const int line = declaration.line;
-    const std::string text = upper(line).substr(std::min(declaration.keyword, upper(line).size()));
+    const std::string text(upper(line).substr(std::min(declaration.keyword, upper(line).size())));
     const DeclaredNames declared = declaredNames(text);
     if (declared.groups != 1 || continued(k) || findCodeWord("RECORD", text) > 0)
       return std::nullopt;
@@ -353,7 +353,7 @@ class UnusedLocals {
 bool hasNotification(const TCodeUnit& unit, int first, int end) {
   bool inProtected = false;
   for (int i = first; i < end; ++i) {
-    const std::string& text = lineOf(unit.ScanLines, i);
+    const std::string_view text = lineOf(unit.ScanLines, i);
     if (text == "END;") break;
     if (text == "PROTECTED") inProtected = true;
     if (text == "PUBLIC" || text == "PUBLISHED" || text == "PRIVATE") inProtected = false;
@@ -385,11 +385,11 @@ void CheckClassNotification(TProject& project, TCodeUnit& unit, TProcedureItem&)
   const FormFacts& facts = formFacts(project);
   const int end = std::min(unit.ImplLine, static_cast<int>(unit.size()));
   for (int i = 0; i < end; ++i) {
-    const std::string& text = lineOf(unit.ScanLines, i);
+    const std::string_view text = lineOf(unit.ScanLines, i);
     const size_t at = text.find("=CLASS(");
     if (at == std::string::npos) continue;
-    const std::string name = text.substr(0, at);
-    std::string ancestor = text.substr(at + 7);
+    const std::string name(text.substr(0, at));
+    std::string ancestor(text.substr(at + 7));
     // A declaration that ends on its own line has no members to search.
     const bool complete = ancestor.ends_with(';');
     if (complete) ancestor.pop_back();

@@ -42,7 +42,7 @@ struct DialogCall {
   bool showMessage = false;
 };
 
-std::optional<DialogCall> dialogCallOf(const TLineProps& props, const std::string& text) {
+std::optional<DialogCall> dialogCallOf(const TLineProps& props, std::string_view text) {
   if (props.StatementKind == kMessageDlgStatement) return DialogCall{0, "MESSAGEDLG", false};
   if (props.StatementKind == kShowMessageStatement) return DialogCall{0, "SHOWMESSAGE", true};
   if (props.StatementKind != 0 && props.StatementKind != kIfStatement) return std::nullopt;
@@ -56,7 +56,7 @@ std::optional<DialogCall> dialogCallOf(const TLineProps& props, const std::strin
 // Statement k's text, joined with the statements after it until one ends with ";".
 std::string joinedStatement(const TProcedureItem& routine, size_t k) {
   const TCodeUnit& unit = *routine.Unit;
-  std::string text = lineOf(unit.CompactUpperLines, statementLine(routine, k));
+  std::string text(lineOf(unit.CompactUpperLines, statementLine(routine, k)));
   const size_t last = std::min(routine.LineProps.size(), k + 1 + kMaxJoinedStatements);
   for (size_t j = k + 1; j < last && !text.ends_with(';'); ++j) {
     if (routine.LineProps[j].IsEmpty) continue;
@@ -122,7 +122,7 @@ DialogArguments readArguments(std::string_view text, size_t open) {
 }
 
 // The line with every lone "&" inside its literals doubled; none when it has none.
-SuggestionLines doubledAmpersands(const std::string& line) {
+SuggestionLines doubledAmpersands(std::string_view line) {
   std::string edited;
   bool inLiteral = false;
   for (size_t i = 0; i < line.size(); ++i) {
@@ -216,7 +216,7 @@ void CheckBusyCursor(TProject& project, TProcedureItem& routine) {
                   [](const TLineProps& props) { return props.StatementKind == kFinallyLine; }))
     return;
   const TCodeUnit& unit = *routine.Unit;
-  const auto scanText = [&](size_t k) -> const std::string& {
+  const auto scanText = [&](size_t k) -> std::string_view {
     return lineOf(unit.ScanLines, statementLine(routine, k));
   };
   size_t k = 0;
@@ -258,8 +258,8 @@ void CheckModalFormOwner(TProject& project, TProcedureItem& routine) {
         !props.EndsWithSemicolon || isKeywordLine(props))
       continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
-    const std::string form = text.substr(0, text.find(":="));
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
+    const std::string form(text.substr(0, text.find(":=")));
     if (!forms.count(form)) continue;
     const std::string creation = form + ":=T" + form + ".CREATE(";
     if (text != creation + "APPLICATION);") continue;
@@ -267,9 +267,9 @@ void CheckModalFormOwner(TProject& project, TProcedureItem& routine) {
     const std::optional<size_t> shown = firstAfter(form + ".SHOWMODAL;", k);
     if (!freed || !shown) continue;
     // The statement as written gives the names their own spelling.
-    const std::string& written = lineOf(unit.CompactLines, line);
+    const std::string_view written = lineOf(unit.CompactLines, line);
     const std::string suggestion = Indentation(routine, statementLine(routine, *shown)) +
-                                   written.substr(0, creation.size()) + "nil);";
+                                   std::string(written.substr(0, creation.size())) + "nil);";
     reportStatement(project, routine, kModalOwnerKind, line,
                     "Use nil for parent creating modal form", std::vector<std::string>{suggestion});
   }

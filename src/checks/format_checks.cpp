@@ -37,7 +37,7 @@ struct FoundCall {
   int position = 0;  // 1-based
 };
 
-std::optional<FoundCall> findFormatCall(const std::string& text) {
+std::optional<FoundCall> findFormatCall(std::string_view text) {
   for (const FormatCall& call : kFormatCalls) {
     const int at = findCodeWord(std::string(call.name) + "('", text);
     if (at > 0) return FoundCall{&call, at};
@@ -232,7 +232,7 @@ void CheckFormatArguments(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (isKeywordLine(props) || props.IsEmpty || !props.HasBracket || !props.HasString) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     const std::optional<FoundCall> found = findFormatCall(text);
     if (!found) continue;
     if (found->position == 1 && beginsStatement(routine, k)) {

@@ -89,13 +89,13 @@ void CheckPCharCast(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (!holdsCall(props) || !props.HasString) continue;
     const int line = statementLine(routine, k);
-    const std::string& compact = lineOf(unit.CompactUpperLines, line);
+    const std::string_view compact = lineOf(unit.CompactUpperLines, line);
     std::string cast(firstCodeWord(compact, {"PCHAR('", "PWIDECHAR('"}));
     if (cast.empty()) continue;
     cast.resize(cast.size() - 2);  // the name without "('"
     // The cast is taken out of the statement's own text; a cast around more than the
     // literal keeps its parentheses, and the statement is reported as it stands.
-    std::string text = lineOf(unit.Lines, line);
+    std::string text(lineOf(unit.Lines, line));
     SuggestionLines suggestion;
     if (const int at = FindWord(cast + "('", text, false, false, 1); at != 0) {
       const size_t start = static_cast<size_t>(at - 1);
@@ -122,13 +122,13 @@ void CheckStrToIntLiteral(TProject& project, TProcedureItem& routine) {
     const int line = statementLine(routine, k);
     const int at = literalCallAt(project, routine, k, kCall, "StrToInt");
     if (at == 0 || !kindOn(project, kNoFunctionKind)) continue;
-    const std::string& compact = lineOf(unit.CompactUpperLines, line);
+    const std::string_view compact = lineOf(unit.CompactUpperLines, line);
     const size_t open = static_cast<size_t>(at - 1) + kCall.size() - 1;
     const size_t close = literalEnd(compact, open);
     if (close == std::string::npos || !holdsAt(compact, close + 1, ")")) continue;
     const std::string_view content = std::string_view(compact).substr(open + 1, close - open - 1);
     if (content.empty() || !onlyCharactersOf(content, "$-0123456789")) continue;
-    std::string text = lineOf(unit.Lines, line);
+    std::string text(lineOf(unit.Lines, line));
     SuggestionLines suggestion;
     if (const int found = FindWord(kCall, text, false, false, 1); found != 0) {
       const size_t start = static_cast<size_t>(found - 1);
@@ -155,14 +155,14 @@ void CheckIntToStrLiteral(TProject& project, TProcedureItem& routine) {
     if (literalCallAt(project, routine, k, kCall, "IntToStr") == 0 ||
         !kindOn(project, kNoFunctionKind))
       continue;
-    std::string text = lineOf(unit.Lines, line);
+    std::string text(lineOf(unit.Lines, line));
     const int at = FindWord(kCall, text, false, false, 1);
     if (at == 0) continue;
     const size_t start = static_cast<size_t>(at - 1);
     const size_t open = start + kCall.size() - 1;
     const size_t close = text.find(')', open);
     if (close == std::string::npos || close + 1 == text.size()) continue;
-    const std::string argument = text.substr(open + 1, close - open - 1);
+    const std::string argument(text.substr(open + 1, close - open - 1));
     if (!onlyCharactersOf(argument, " $-0123456789") ||
         argument.find_first_of("0123456789") == std::string::npos)
       continue;

@@ -56,7 +56,7 @@ size_t loopEnd(const TProcedureItem& routine, size_t k) {
   return end;
 }
 
-const std::string& upperLine(const TProcedureItem& routine, size_t k) {
+std::string_view upperLine(const TProcedureItem& routine, size_t k) {
   return lineOf(routine.Unit->UpperLines, statementLine(routine, k));
 }
 
@@ -73,7 +73,7 @@ bool loopDeletes(const TProcedureItem& routine, size_t k, size_t end, const std:
   const std::string deletes = list + ".DELETE(" + index + ")";
   const std::string itemsDelete = list + ".ITEMS.DELETE(" + index + ")";
   for (size_t j = k; j < end; ++j) {
-    const std::string& text = upperLine(routine, j);
+    const std::string_view text = upperLine(routine, j);
     if (findCodeWord(deletes, text) > 0 || findCodeWord(itemsDelete, text) > 0) return true;
   }
   return false;
@@ -86,7 +86,7 @@ bool loopReadsItem(const TProcedureItem& routine, size_t k, size_t end, const st
   const std::string called = list + "(" + index + ")";
   for (size_t j = k; j < end; ++j) {
     if (isKeywordLine(routine.LineProps[j])) continue;
-    const std::string& text = upperLine(routine, j);
+    const std::string_view text = upperLine(routine, j);
     if (findCodeWord(indexed, text) > 0 || findCodeWord(called, text) > 0) return true;
   }
   return false;
@@ -95,7 +95,7 @@ bool loopReadsItem(const TProcedureItem& routine, size_t k, size_t end, const st
 enum class LoopTest { None, Bound, Reduction };
 
 // What a loop statement over `list` asks to test, and its loop variable.
-LoopTest loopTest(const std::string& text, int kind, const std::string& list, bool boundsOn,
+LoopTest loopTest(std::string_view text, int kind, const std::string& list, bool boundsOn,
                   bool reductionOn, std::string& index) {
   if (kind == kWhileStatement) {
     const std::string bound = "<=" + list + ".COUNT";
@@ -161,7 +161,7 @@ void CheckLoopBounds(TProject& project, TProcedureItem& routine) {
     const bool forLoop = kind == kForStatement && props.HasDot && props.HasAssign && props.HasDigit;
     if (!whileLoop && !forLoop) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     for (const NamedVariable& list : lists) {
       std::string index;
       const LoopTest test = loopTest(text, kind, list.upper, boundsOn, reductionOn, index);
@@ -189,13 +189,13 @@ void CheckLoopDirection(TProject& project, TProcedureItem& routine) {
       continue;
     const int line = statementLine(routine, k);
     if (findCodeWord(".COUNT TO 0 DO", lineOf(unit.CompactUpperLines, line)) == 0) continue;
-    const std::string& upper = lineOf(unit.UpperLines, line);
-    const std::string& written = lineOf(unit.Lines, line);
+    const std::string_view upper = lineOf(unit.UpperLines, line);
+    const std::string_view written = lineOf(unit.Lines, line);
     const size_t to = upper.find(" TO ");
     SuggestionLines suggestion;
     if (to != std::string::npos && upper.find(" TO ", to + 1) == std::string::npos &&
         written.size() == upper.size()) {
-      std::string edited = written;
+      std::string edited(written);
       edited.insert(to + 1, "down");
       suggestion = std::vector<std::string>{std::move(edited)};
     }

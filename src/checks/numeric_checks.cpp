@@ -69,7 +69,7 @@ std::optional<Reciprocal> findReciprocal(std::string_view text) {
 
 // The argument of `target := name(argument);` with a float argument, in its declared
 // spelling; "" when the statement is not such a call.
-std::string trigArgument(const TProcedureItem& routine, const std::string& text,
+std::string trigArgument(const TProcedureItem& routine, std::string_view text,
                          const std::string& target, std::string_view name) {
   const std::string prefix = target + ":=" + std::string(name) + "(";
   if (findCodeWord(name, text) == 0 || !text.starts_with(prefix)) return "";
@@ -127,7 +127,7 @@ void CheckSinAndCos(TProject& project, TProcedureItem& routine) {
     const std::string& target = routine.FloatTargets[k];
     if (target.empty()) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     if (std::string argument = trigArgument(routine, text, target, "SIN"); !argument.empty()) {
       // A sine that overwrites its own angle leaves nothing for the cosine to share.
       if (upperCase(argument) == target)

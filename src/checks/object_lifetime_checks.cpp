@@ -179,7 +179,7 @@ void CheckConstructorNotAssigned(TProject& project, TProcedureItem& routine) {
     if (props.StatementKind != 0 || !props.HasDot || !props.EndsWithSemicolon || props.HasAssign)
       continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     const int at = findCodeWord(".CREATE", text);
     if (at == 0) continue;
     const size_t dot = static_cast<size_t>(at) - 1;
@@ -189,8 +189,8 @@ void CheckConstructorNotAssigned(TProject& project, TProcedureItem& routine) {
       continue;
     // The proposal keeps the statement's own spelling: "TFoo.Create(Self);" might have been
     // "Foo:=TFoo.Create(Self);".
-    const std::string& written = lineOf(unit.CompactLines, line);
-    const std::string className = written.substr(0, dot);
+    const std::string_view written = lineOf(unit.CompactLines, line);
+    const std::string className(written.substr(0, dot));
     const std::string variable =
         className.size() > 1 && upperChar(className[0]) == 'T' ? className.substr(1) : className;
     reportStatement(project, routine, kConstructorKind, line,

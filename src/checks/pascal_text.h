@@ -9,12 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "source/line_forms.h"
+
 namespace sorvik {
 
 class TProcedureItem;
 
 // Entry `line` of one of a unit's parallel lists.
-inline const std::string& lineOf(const std::vector<std::string>& lines, int line) {
+inline const std::string_view& lineOf(const LineList& lines, int line) {
   return lines[static_cast<size_t>(line)];
 }
 

@@ -78,14 +78,14 @@ void CheckIncludeExclude(TProject& project, TProcedureItem& routine) {
     else
       continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     const size_t assign = static_cast<size_t>(props.AssignPos - 1);
-    const std::string set = text.substr(0, assign);
+    const std::string set(text.substr(0, assign));
     const std::string prefix = set + ":=" + set + operation + "[";
     if (!text.starts_with(prefix) || text.size() < prefix.size() + 2 ||
         text[text.size() - 2] != ']')
       continue;
-    const std::string element = text.substr(prefix.size(), text.size() - 2 - prefix.size());
+    const std::string element(text.substr(prefix.size(), text.size() - 2 - prefix.size()));
     // Several elements (a list or a range) need one call each.
     if ((props.HasPlus && props.HasMinus) || props.HasComma ||
         element.find("..") != std::string::npos) {
@@ -93,14 +93,15 @@ void CheckIncludeExclude(TProject& project, TProcedureItem& routine) {
       continue;
     }
     if (element.empty() || isFontStyle(element)) continue;
-    const std::string& written = lineOf(unit.CompactLines, line);
-    const std::string name = written.substr(0, assign);
+    const std::string_view written = lineOf(unit.CompactLines, line);
+    const std::string name(written.substr(0, assign));
     const std::string call = operation == '+' ? "Include" : "Exclude";
     // A bracket in the element means more sets than one ("[a] - [b]").
     SuggestionLines suggestion;
     if (element.find_first_of("[]") == std::string::npos && isKnownVariable(routine, set))
-      suggestion = std::vector<std::string>{Indentation(routine, line) + call + "(" + name + "," +
-                                            written.substr(prefix.size(), element.size()) + ");"};
+      suggestion = std::vector<std::string>{
+          Indentation(routine, line) + call + "(" + name + "," +
+          std::string(written.substr(prefix.size(), element.size())) + ");"};
     reportStatement(project, routine, kIncludeKind, line,
                     call + " is faster for set '" + name + "' if it is not a property",
                     std::move(suggestion));

@@ -32,9 +32,9 @@ std::string StripQuotes(std::string_view text) {
 }
 
 std::string Indentation(const TProcedureItem& routine, int line) {
-  const std::string& text = routine.Unit->Lines[static_cast<size_t>(line)];
+  const std::string_view text = routine.Unit->Lines[static_cast<size_t>(line)];
   const size_t blanks = text.find_first_not_of(' ');
-  return text.substr(0, blanks == std::string::npos ? text.size() : blanks);
+  return std::string(text.substr(0, blanks == std::string::npos ? text.size() : blanks));
 }
 
 namespace {
@@ -127,7 +127,7 @@ SuggestionLines FitToPhysicalLine(const TProcedureItem& routine, int line,
   const auto [first, last] = physicalRun(unit, line);
   if (first == last || !suggestion) return suggestion;
   if (suggestion->size() > 1) return std::nullopt;
-  const std::string& own = unit.Lines[static_cast<size_t>(line)];
+  const std::string_view own = unit.Lines[static_cast<size_t>(line)];
   std::string joined;
   bool met = false;
   for (size_t i = first; i <= last; ++i) {

@@ -170,7 +170,7 @@ void reportRewrittenCalls(TProject& project, TProcedureItem& routine, int kind,
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     if (!isPlainStatement(routine.LineProps[k])) continue;
     const int line = statementLine(routine, k);
-    std::string text = lineOf(unit.Lines, line);
+    std::string text(lineOf(unit.Lines, line));
     const bool changed = rewriteCalls(text, callName, [&](size_t start, size_t open, size_t close) {
       return rewrite(text, start, open, close);
     });
@@ -214,7 +214,7 @@ void CheckAppendStr(TProject& project, TProcedureItem& routine) {
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     if (routine.LineProps[k].StatementKind != kAppendStrStatement) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactLines, line);
+    const std::string_view text = lineOf(unit.CompactLines, line);
     if (text.size() < kCallLength) continue;
     const auto arguments = SplitArguments(std::string_view(text).substr(kCallLength), ',');
     if (arguments.size() != 2) continue;
@@ -234,9 +234,9 @@ void CheckDeleteToSetLength(TProject& project, TProcedureItem& routine) {
     const TLineProps& props = routine.LineProps[k];
     if (props.StatementKind != kDeleteStatement || !props.OnlyDigitIsOne) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactLines, line);
+    const std::string_view text = lineOf(unit.CompactLines, line);
     if (text.size() < kCallLength) continue;
-    const std::string rest = text.substr(kCallLength);
+    const std::string rest(text.substr(kCallLength));
     const std::string name = rest.substr(0, rest.find(','));
     const std::string upperName = upperCase(name);
     if (lineOf(unit.CompactUpperLines, line) !=
@@ -265,7 +265,7 @@ void CheckUpperCase(TProject& project, TProcedureItem& routine) {
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     if (!isPlainStatement(routine.LineProps[k])) continue;
     const int line = statementLine(routine, k);
-    const std::string& text = lineOf(unit.CompactUpperLines, line);
+    const std::string_view text = lineOf(unit.CompactUpperLines, line);
     if (firstCodeWord(text, {"UPPERCASE", "LOWERCASE"}).empty()) continue;
     SuggestionLines suggestion;
     // The Ansi functions live in SysUtils, where plain UpperCase need not come from.

@@ -33,7 +33,7 @@ std::string replaceWords(const std::string& text, std::string_view word, std::st
 
 std::string EncodeTemplateLine(const TProcedureItem& routine, int line,
                                const std::vector<std::pair<std::string, std::string>>& components) {
-  std::string text = routine.Unit->CompactUpperLines[static_cast<size_t>(line)];
+  std::string text(routine.Unit->CompactUpperLines[static_cast<size_t>(line)]);
   const size_t k = static_cast<size_t>(line - routine.BeginLine - 1);
   if (text.empty()) return text;
   if (k < routine.LineProps.size()) {

@@ -49,7 +49,7 @@ std::string OriginalLineText(const TCodeUnit& unit, int u) {
   if (count == 1)
     return unit.RewrittenTexts[static_cast<size_t>(std::find(numbers.begin(), numbers.end(), u) -
                                                    numbers.begin())];
-  return unit.Lines[static_cast<size_t>(u)];
+  return std::string(unit.Lines[static_cast<size_t>(u)]);
 }
 
 // A placeholder that the suggestion still holds: "<OBJ>" (which no name is put in for), a
@@ -206,7 +206,7 @@ bool TemplateRun::CompareLine(const std::string& line, std::string find, std::st
 void TemplateRun::report(int u, int last, const std::string& suggestion) {
   const TCodeUnit& unit = *routine_.Unit;
   if (owner_.SearchHit) {
-    owner_.SearchHit(unit.CompactLines[static_cast<size_t>(u)], u,
+    owner_.SearchHit(std::string(unit.CompactLines[static_cast<size_t>(u)]), u,
                      unit.LineMap[static_cast<size_t>(u)]);
     return;
   }

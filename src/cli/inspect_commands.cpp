@@ -23,9 +23,11 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-json textList(const std::vector<std::string>& lines) {
+// A list of texts: strings, or the views of a unit's line forms.
+template <class Texts>
+json textList(const Texts& lines) {
   json list = json::array();
-  for (const std::string& line : lines) list.push_back(toUtf8(line));
+  for (const auto& line : lines) list.push_back(toUtf8(line));
   return list;
 }
 

@@ -89,7 +89,7 @@ class Automaton {
 }  // namespace
 
 std::vector<LinesHolding> findLinesHolding(const std::vector<std::string_view>& texts,
-                                           const std::vector<std::string>& lines, int limit) {
+                                           std::span<const std::string_view> lines, int limit) {
   std::vector<LinesHolding> holding(texts.size());
   if (texts.empty()) return holding;
   const Automaton automaton(texts);

@@ -3,6 +3,7 @@
 // unit in every line of it stays linear.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,6 @@ struct LinesHolding {
 
 // For each text (none empty), the lines of `lines` that hold it.
 std::vector<LinesHolding> findLinesHolding(const std::vector<std::string_view>& texts,
-                                           const std::vector<std::string>& lines, int limit);
+                                           std::span<const std::string_view> lines, int limit);
 
 }  // namespace sorvik

@@ -7,39 +7,8 @@ namespace sorvik {
 
 namespace {
 
-// Windows-1252 letter pairs: ASCII, the accented letters of the upper half (0xD7 and 0xF7
-// are the multiplication and division signs, not letters) and the few letters that sit
-// in the 0x80-0x9F block.
-struct CaseTables {
-  std::array<unsigned char, 256> upper{};
-  std::array<unsigned char, 256> lower{};
-};
-
-constexpr CaseTables makeCaseTables() {
-  CaseTables t;
-  for (int c = 0; c < 256; ++c) {
-    t.upper[c] = static_cast<unsigned char>(c);
-    t.lower[c] = static_cast<unsigned char>(c);
-  }
-  auto pair = [&t](int upper, int lower) {
-    t.upper[lower] = static_cast<unsigned char>(upper);
-    t.lower[upper] = static_cast<unsigned char>(lower);
-  };
-  for (int c = 'a'; c <= 'z'; ++c) pair(c - 32, c);
-  for (int c = 0xE0; c <= 0xFE; ++c) {
-    if (c != 0xF7) pair(c - 32, c);
-  }
-  pair(0x8A, 0x9A);
-  pair(0x8C, 0x9C);
-  pair(0x8E, 0x9E);
-  pair(0x9F, 0xFF);
-  return t;
-}
-
-constexpr CaseTables kCase = makeCaseTables();
-
 unsigned char upperByte(char c) {
-  return kCase.upper[static_cast<unsigned char>(c)];
+  return static_cast<unsigned char>(upperChar(c));
 }
 
 bool isBlank(char c) {
@@ -66,14 +35,6 @@ std::string replaceFound(std::string_view text, std::string_view haystack, std::
 
 }  // namespace
 
-char upperChar(char c) {
-  return static_cast<char>(upperByte(c));
-}
-
-char lowerChar(char c) {
-  return static_cast<char>(kCase.lower[static_cast<unsigned char>(c)]);
-}
-
 std::string upperCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = upperChar(c);
@@ -84,10 +45,6 @@ std::string lowerCase(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = lowerChar(c);
   return out;
-}
-
-bool isIdentChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
 
 std::string_view trimView(std::string_view text) {

@@ -99,7 +99,7 @@ int declarationLine(const TCodeUnit& unit, const std::string& formName,
   int line = 0;
   while (line <= last && unit.ScanLines[static_cast<size_t>(line)] != classLine) ++line;
   for (++line; line <= last; ++line) {
-    const std::string& text = unit.ScanLines[static_cast<size_t>(line)];
+    const std::string_view text = unit.ScanLines[static_cast<size_t>(line)];
     if (text == "END;") return -1;
     const bool found = isUnknownClass(component) ? text.starts_with(name + ":") : text == field;
     if (found) return unit.LineMap[static_cast<size_t>(line)];

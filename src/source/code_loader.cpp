@@ -19,7 +19,7 @@ namespace {
 
 // Prepared units kept from pass 1 for pass 2: a small project keeps all of them, a large one
 // as many as fit, so that memory follows the largest unit rather than the project.
-constexpr size_t kKeptBytes = size_t{128} << 20;
+constexpr size_t kKeptBytes = size_t{48} << 20;
 // How far the workers may run ahead of the walk: far enough that a large unit is begun
 // while the walk is still busy with the units before it.
 constexpr size_t kAheadItems = 64;
@@ -30,17 +30,18 @@ unsigned workerCount(TProject& project) {
   return jobs > 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
 }
 
-PrepareOptions prepareOptions(TProject& project) {
+}  // namespace
+
+PrepareOptions TCodeLoader::prepareOptions(TProject& project) {
   const TSettings& settings = project.settings();
   return {project.SearchMode,
           project.SearchMode && !project.Search.ignoreComments,
           settings.UseIfDefs,
           settings.DoIncludes,
           project.context().programFolder,
-          project.LibraryPaths};
+          project.LibraryPaths,
+          &includeFiles_};
 }
-
-}  // namespace
 
 TCodeLoader::TCodeLoader() = default;
 TCodeLoader::~TCodeLoader() = default;

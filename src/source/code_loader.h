@@ -15,6 +15,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "source/include_files.h"
 #include "source/line_forms.h"
 #include "source/unit_preparation.h"
 
@@ -64,6 +65,7 @@ class TCodeLoader {
   // stands as the walk, in order, would have made it; a cancelled one when the run was
   // stopped while waiting for it.
   std::optional<PreparedUnit> takePlanned(const std::string& key, bool again, TProject& project);
+  PrepareOptions prepareOptions(TProject& project);
   PreparedUnit prepare(const std::string& path, bool again, const Record& record,
                        TProject& project);
   std::unique_ptr<TCodeUnitHeader> accept(PreparedUnit prepared, bool again, TProject& project,
@@ -78,6 +80,7 @@ class TCodeLoader {
   std::vector<PrepareTask> plan_;
   std::unordered_map<std::string, size_t> planned_;  // upper path -> position in plan_
   size_t planNext_ = 0;
+  IncludeFiles includeFiles_;  // before the workers that read it, so that it outlives them
   std::unique_ptr<PrepareAhead> ahead_;
 };
 

@@ -30,25 +30,19 @@ void TCodeUnit::holdLinesAfter(int index) {
   const size_t keep = index < 0 ? 0 : static_cast<size_t>(index) + 1;
   if (keep >= size()) return;
   waiting_.reserve(size() - keep);
-  for (size_t i = keep; i < size(); ++i) waiting_.moveFrom(*this, i);
-  LineForms& lists = *this;
-  lists.Lines.resize(keep);
-  lists.UpperLines.resize(keep);
-  lists.CompactLines.resize(keep);
-  lists.CompactUpperLines.resize(keep);
-  lists.ScanLines.resize(keep);
-  lists.LineMap.resize(keep);
+  for (size_t i = keep; i < size(); ++i) waiting_.copyFrom(*this, i);
+  resize(keep);
 }
 
 bool TCodeUnit::reach(int index) {
   if (index < 0) return false;
   while (size() <= static_cast<size_t>(index) && waitingFrom_ < waiting_.size())
-    moveFrom(waiting_, waitingFrom_++);
+    copyFrom(waiting_, waitingFrom_++);
   return static_cast<size_t>(index) < size();
 }
 
 void TCodeUnit::releaseLines() {
-  while (waitingFrom_ < waiting_.size()) moveFrom(waiting_, waitingFrom_++);
+  while (waitingFrom_ < waiting_.size()) copyFrom(waiting_, waitingFrom_++);
   waiting_.clear();
   waitingFrom_ = 0;
 }

@@ -106,19 +106,25 @@ bool keepBraceGroup(std::string_view group, bool useIfDefs) {
   return false;
 }
 
-// Runs `pass` over the lines joined with CR LF and splits the result back. Blanking
-// keeps every length and line break, so the original lengths split it again even when
-// a line itself holds a CR or LF.
-template <class Pass>
-void onJoinedText(std::vector<std::string>& lines, Pass pass) {
-  std::string text;
+// The lines joined with CR LF. Blanking keeps every length and line break, so the original
+// lengths split the blanked text again even when a line itself holds a CR or LF.
+template <class Lines>
+void joinLines(const Lines& lines, std::string& text) {
+  text.clear();
   size_t total = 0;
-  for (const std::string& line : lines) total += line.size() + 2;
+  for (const auto& line : lines) total += line.size() + 2;
   text.reserve(total);
   for (size_t n = 0; n < lines.size(); ++n) {
     if (n > 0) text += "\r\n";
     text += lines[n];
   }
+}
+
+// Runs `pass` over the lines joined and splits the result back.
+template <class Pass>
+void onJoinedText(std::vector<std::string>& lines, Pass pass) {
+  std::string text;
+  joinLines(lines, text);
   pass(text);
   size_t pos = 0;
   for (std::string& line : lines) {
@@ -139,6 +145,11 @@ int blankInText(std::string& text, bool cStyle, const KeepBrace& keepBrace) {
     if (kind != CommentKind::Line) ++count;
   });
   return count;
+}
+
+void blankBraceGroups(std::string& text) {
+  forEachComment(text, kBracesOnly,
+                 [&](CommentKind, size_t from, size_t to) { blankRange(text, from, to); });
 }
 
 }  // namespace
@@ -163,10 +174,18 @@ int blankComments(std::vector<std::string>& lines, bool cStyle,
 }
 
 void BlankBraces(std::vector<std::string>& lines) {
-  onJoinedText(lines, [](std::string& text) {
-    forEachComment(text, kBracesOnly,
-                   [&](CommentKind, size_t from, size_t to) { blankRange(text, from, to); });
-  });
+  onJoinedText(lines, blankBraceGroups);
+}
+
+void BlankBraces(std::span<const std::string_view> lines, std::string& text,
+                 const std::function<void(size_t, std::string_view)>& visit) {
+  joinLines(lines, text);
+  blankBraceGroups(text);
+  size_t pos = 0;
+  for (size_t n = 0; n < lines.size(); ++n) {
+    visit(n, std::string_view(text).substr(pos, lines[n].size()));
+    pos += lines[n].size() + 2;
+  }
 }
 
 }  // namespace sorvik

@@ -2,7 +2,9 @@
 // become blanks so that line numbers and columns never shift.
 #pragma once
 
+#include <cstddef>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,5 +25,10 @@ int blankComments(std::vector<std::string>& lines, bool cStyle,
                   const std::function<bool(std::string_view group)>& keepBrace);
 // Blanks every brace group outside string literals.
 void BlankBraces(std::vector<std::string>& lines);
+// The same on `lines`, which stay as they are: `visit` is handed every line's index and its
+// text with the groups blanked. `joined` is room for the text, kept by a caller that blanks
+// many times.
+void BlankBraces(std::span<const std::string_view> lines, std::string& joined,
+                 const std::function<void(size_t, std::string_view)>& visit);
 
 }  // namespace sorvik

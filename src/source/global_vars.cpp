@@ -24,19 +24,19 @@ bool isLetter(char c) {
 }
 
 // A line that is `word`, begins with it or holds it as a whole word.
-bool hasWord(const std::string& line, std::string_view word) {
+bool hasWord(std::string_view line, std::string_view word) {
   return line.starts_with(word) || findCodeWord(word, line) > 0;
 }
 
-bool isTypeLine(const std::string& line) {
+bool isTypeLine(std::string_view line) {
   return line == "TYPE" || line.starts_with("TYPE ") || findCodeWord("TYPE", line) > 0;
 }
 
 // Resource strings are read as constants.
-std::string readResourceString(const std::string& line) {
+std::string readResourceString(std::string_view line) {
   if (line == "RESOURCESTRING") return "CONST";
-  if (line.starts_with("RESOURCESTRING ")) return "CONST" + line.substr(14);
-  return line;
+  if (line.starts_with("RESOURCESTRING ")) return "CONST" + std::string(line.substr(14));
+  return std::string(line);
 }
 
 bool opensSection(const std::string& line) {
@@ -144,7 +144,7 @@ TGlobalVars::TGlobalVars(const LineForms& owner, int implLine, bool interfaceToo
 }
 
 void TGlobalVars::collectInterface(const LineForms& owner, int implLine) {
-  const std::vector<std::string>& text = owner.CompactUpperLines;
+  const LineList& text = owner.CompactUpperLines;
   const size_t end = std::min(text.size(), static_cast<size_t>(std::max(implLine, 0)));
   bool inSection = false;
   for (size_t i = 0; i < end; ++i) {
@@ -171,10 +171,10 @@ void TGlobalVars::collectInterface(const LineForms& owner, int implLine) {
 }
 
 void TGlobalVars::collectImplementation(const LineForms& owner, int implLine) {
-  const std::vector<std::string>& text = owner.CompactUpperLines;
+  const LineList& text = owner.CompactUpperLines;
   bool inSection = false;
   for (size_t i = static_cast<size_t>(std::max(implLine, 0)) + 1; i + 1 < text.size(); ++i) {
-    const std::string& raw = text[i];
+    const std::string_view raw = text[i];
     if (hasWord(raw, "INITIALIZATION") || hasWord(raw, "FINALIZATION")) {
       inSection = false;
       continue;
@@ -234,7 +234,7 @@ void TGlobalVars::parseConstants() {
 
 std::vector<int> TGlobalVars::constantLines(const LineForms& owner,
                                             const std::vector<size_t>& constants) const {
-  const std::vector<std::string>& text = owner.CompactUpperLines;
+  const LineList& text = owner.CompactUpperLines;
   std::vector<int> lines(constants.size(), -1);
   std::vector<size_t> searched;  // the entries of `lines` whose declaration line fails
   std::vector<std::string_view> values;
@@ -252,7 +252,7 @@ std::vector<int> TGlobalVars::constantLines(const LineForms& owner,
     searched.push_back(n);
     values.push_back(value);
   }
-  const std::vector<LinesHolding> holding = findLinesHolding(values, text, 2);
+  const std::vector<LinesHolding> holding = findLinesHolding(values, text.views(), 2);
   for (size_t s = 0; s < searched.size(); ++s)
     if (holding[s].count == 1) lines[searched[s]] = holding[s].firstLine;
   return lines;

@@ -130,7 +130,7 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
     hasBrace_.resize(count);
     hasPrintable_.resize(count);
     for (size_t i = 0; i < count; ++i) {
-      const std::string& line = loaded_.Lines[i];
+      const std::string_view line = loaded_.Lines[i];
       lineHashes_[i] = lineHash(line);
       hasBrace_[i] = line.find('{') != std::string::npos;
       hasPrintable_[i] = std::any_of(line.begin(), line.end(),
@@ -144,7 +144,7 @@ TIFDEFHandler::TIFDEFHandler(const std::string& path, TProject& project)
 }
 
 void TIFDEFHandler::findSymbols() {
-  for (const std::string& line : unit_->UpperLines) {
+  for (const std::string_view line : unit_->UpperLines) {
     for (size_t at = line.find("{$I"); at != std::string::npos; at = line.find("{$I", at + 1)) {
       const std::string_view rest = std::string_view(line).substr(at);
       size_t wordLength = 0;
@@ -159,8 +159,10 @@ void TIFDEFHandler::findSymbols() {
   }
 }
 
-uint64_t TIFDEFHandler::keepLines(int k, std::vector<KeptLine>& kept) {
+uint64_t TIFDEFHandler::keepLines(int k) {
+  std::vector<KeptLine>& kept = kept_;
   kept.clear();
+  changed_.clear();
   uint64_t fingerprint = 0;
   VariantText text(Symbols, Variants[static_cast<size_t>(k)]);
   std::string line;
@@ -168,7 +170,7 @@ uint64_t TIFDEFHandler::keepLines(int k, std::vector<KeptLine>& kept) {
     if (!hasBrace_[i] && !text.inDirective()) {
       // Left out, a line with any character from code 32 up becomes blanks and goes.
       if (text.skipping() && hasPrintable_[i]) continue;
-      kept.push_back({i, false, {}});
+      kept.push_back({i});
       fingerprint = foldLine(fingerprint, lineHashes_[i]);
       continue;
     }
@@ -180,19 +182,19 @@ uint64_t TIFDEFHandler::keepLines(int k, std::vector<KeptLine>& kept) {
       project_.addError("Error removing some IfDef lines in " + project_.CurrentFile);
     }
     if (!touched) {
-      kept.push_back({i, false, {}});
+      kept.push_back({i});
       fingerprint = foldLine(fingerprint, lineHashes_[i]);
     } else if (!trimView(line).empty()) {
       fingerprint = foldLine(fingerprint, lineHash(line));
-      kept.push_back({i, true, line});
+      kept.push_back({i, static_cast<uint32_t>(changed_.size())});
+      changed_.push_back(line);
     }
   }
   return fingerprint;
 }
 
 void TIFDEFHandler::applyVariant(int k) {
-  std::vector<KeptLine> kept;
-  const uint64_t before = keepLines(k, kept);
+  const uint64_t before = keepLines(k);
   // Equal lines before the braces are blanked give equal lines after: the variant repeats
   // an earlier one and is not built.
   const auto repeated = std::find(seenBeforeBraces_.begin(), seenBeforeBraces_.end(), before);
@@ -203,22 +205,23 @@ void TIFDEFHandler::applyVariant(int k) {
     return;
   }
 
-  LineForms result;
-  result.reserve(kept.size());
-  for (KeptLine& line : kept) {
-    if (line.changed)
-      result.append(std::move(line.text), loaded_.LineMap[line.origin]);
+  // The variant before is built again from the loaded lines, so its lists can take the new
+  // one's lines.
+  TCodeUnit& unit = *unit_;
+  LineForms result = std::move(static_cast<LineForms&>(unit));
+  result.clear();
+  result.reserve(kept_.size());
+  for (const KeptLine& line : kept_) {
+    if (line.changed != KeptLine::kNotChanged)
+      result.append(changed_[line.changed], loaded_.LineMap[line.origin]);
     else
       result.copyFrom(loaded_, line.origin);
   }
-  std::vector<std::string> braces = result.Lines;
-  BlankBraces(braces);
   uint64_t after = 0;
-  for (size_t i = 0; i < braces.size(); ++i) {
-    after = foldLine(after, lineHash(braces[i]));
-    if (braces[i] != result.Lines[i]) result.set(i, std::move(braces[i]));
-  }
-  TCodeUnit& unit = *unit_;
+  BlankBraces(result.Lines.views(), joined_, [&](size_t i, std::string_view blanked) {
+    after = foldLine(after, lineHash(blanked));
+    if (blanked != result.Lines[i]) result.set(i, blanked);
+  });
   static_cast<LineForms&>(unit) = std::move(result);
   unit.LastLine = static_cast<int>(unit.size()) - 1;
   seenBeforeBraces_.push_back(before);

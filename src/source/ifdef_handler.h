@@ -32,16 +32,17 @@ class TIFDEFHandler {
 
  private:
   // A line of a variant: its place in the loaded lines and, when the variant changed it,
-  // its new text.
+  // the place of its new text in changed_ (kNotChanged otherwise).
   struct KeptLine {
+    static constexpr uint32_t kNotChanged = UINT32_MAX;
     size_t origin;
-    bool changed;
-    std::string text;
+    uint32_t changed = kNotChanged;
   };
 
   void findSymbols();
-  // The lines variant k keeps, braces not yet blanked, and their fingerprint.
-  uint64_t keepLines(int k, std::vector<KeptLine>& kept);
+  // Fills kept_ with the lines variant k keeps, braces not yet blanked; returns their
+  // fingerprint.
+  uint64_t keepLines(int k);
   // Puts the lines of variant k in the unit unless they repeat an earlier variant's.
   void applyVariant(int k);
 
@@ -49,6 +50,11 @@ class TIFDEFHandler {
   std::unique_ptr<TCodeUnit> unit_;
   bool prepared_ = false;
   LineForms loaded_;  // the unit's lines as loaded
+  // What one variant is built in, kept between the variants: a large unit's lines are large
+  // blocks of memory, not worth giving back and taking again each time.
+  std::vector<KeptLine> kept_;
+  std::vector<std::string> changed_;
+  std::string joined_;
   std::vector<uint64_t> lineHashes_;
   std::vector<char> hasBrace_, hasPrintable_;  // per loaded line
   // Per variant applied: a fingerprint of its lines before and after braces are blanked.

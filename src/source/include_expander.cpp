@@ -1,6 +1,5 @@
 #include "source/include_expander.h"
 
-#include <algorithm>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -8,8 +7,6 @@
 
 #include "generic/paths.h"
 #include "generic/strings.h"
-#include "generic/text_file.h"
-#include "source/comment_blanker.h"
 #include "source/line_forms.h"
 
 namespace sorvik {
@@ -35,9 +32,11 @@ std::optional<std::string> includeName(std::string_view line) {
   return name;
 }
 
-// The lines of one file being expanded, with the include files that led to it.
+// The lines of one file being expanded, with the include files that led to it: the unit's
+// own lines or an included file's, which other units may share.
 struct Frame {
-  std::vector<std::string> lines;
+  const std::vector<std::string>* lines = nullptr;
+  std::shared_ptr<const IncludedFile> included;  // what `lines` belong to, unless the unit's
   size_t next = 0;
   int fileLine = -1;               // the top directive's file line; -1 in the unit itself
   std::vector<std::string> chain;  // upper-cased paths of the files open around these lines
@@ -45,34 +44,30 @@ struct Frame {
 
 class Expander {
  public:
-  Expander(const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup)
-      : unitPath_(unitPath), useIfDefs_(useIfDefs), lookup_(lookup) {}
+  Expander(const std::string& unitPath, IncludeLookup& lookup)
+      : unitPath_(unitPath), lookup_(lookup) {}
 
   int comments() const { return comments_; }
 
-  void run(std::vector<std::string>& lines, std::vector<int>& lineMap) {
+  void run(const std::vector<std::string>& lines, const IncludeSink& emit) {
     std::vector<Frame> frames;
-    frames.push_back({std::move(lines), 0, -1, {upperCase(unitPath_)}});
-    lines.clear();
-    std::vector<int> map;
+    frames.push_back({&lines, nullptr, 0, -1, {upperCase(unitPath_)}});
     while (!frames.empty()) {
       Frame& frame = frames.back();
-      if (frame.next == frame.lines.size()) {
+      if (frame.next == frame.lines->size()) {
         frames.pop_back();
         continue;
       }
       const size_t index = frame.next++;
-      std::string& line = frame.lines[index];
-      const int fileLine = frame.fileLine >= 0 ? frame.fileLine : lineMap[index];
+      const std::string& line = (*frame.lines)[index];
+      const int fileLine = frame.fileLine >= 0 ? frame.fileLine : static_cast<int>(index);
       if (std::optional<Frame> included = expand(line, frame.chain)) {
         included->fileLine = fileLine;
         frames.push_back(std::move(*included));
         continue;
       }
-      lines.push_back(std::move(line));
-      map.push_back(fileLine);
+      emit(line, fileLine);
     }
-    lineMap = std::move(map);
   }
 
  private:
@@ -90,10 +85,10 @@ class Expander {
       for (const std::string& open : chain) {
         if (open == key) throw std::runtime_error("the file includes itself: " + path);
       }
-      std::optional<std::vector<std::string>> included = readLines(path);
+      std::shared_ptr<const IncludedFile> included = lookup_.read(path);
       if (!included) throw std::runtime_error("the file cannot be read: " + path);
-      comments_ += BlankPascalComments(*included, false, useIfDefs_);
-      Frame frame{std::move(*included), 0, -1, chain};
+      comments_ += included->comments;
+      Frame frame{&included->lines, std::move(included), 0, -1, chain};
       frame.chain.push_back(key);
       return frame;
     } catch (const std::exception& failure) {
@@ -104,7 +99,6 @@ class Expander {
   }
 
   const std::string& unitPath_;
-  const bool useIfDefs_;
   IncludeLookup& lookup_;
   int comments_ = 0;
 };
@@ -128,12 +122,10 @@ std::string findIncludeFile(const std::string& name, const std::string& unitPath
   return "";
 }
 
-int expandIncludes(std::vector<std::string>& lines, std::vector<int>& lineMap,
-                   const std::string& unitPath, bool useIfDefs, IncludeLookup& lookup) {
-  const auto directive = [](const std::string& line) { return includeName(line).has_value(); };
-  if (!std::any_of(lines.begin(), lines.end(), directive)) return 0;
-  Expander expander(unitPath, useIfDefs, lookup);
-  expander.run(lines, lineMap);
+int expandIncludes(const std::vector<std::string>& lines, const std::string& unitPath,
+                   IncludeLookup& lookup, const IncludeSink& emit) {
+  Expander expander(unitPath, lookup);
+  expander.run(lines, emit);
   return expander.comments();
 }
 

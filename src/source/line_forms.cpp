@@ -1,5 +1,7 @@
 #include "source/line_forms.h"
 
+#include <algorithm>
+#include <array>
 #include <iterator>
 
 #include "generic/strings.h"
@@ -35,57 +37,64 @@ void compactWalk(std::string_view text, Keep keep, Blank blank) {
 }
 
 template <class Vector>
-void replaceItems(Vector& target, size_t first, size_t count, Vector& with) {
+void replaceItems(Vector& target, size_t first, size_t count, const Vector& with) {
   const auto at = target.begin() + static_cast<std::ptrdiff_t>(first);
-  if (count == with.size()) {
-    std::move(with.begin(), with.end(), at);
-    return;
-  }
-  if (count > with.size()) {
-    std::move(with.begin(), with.end(), at);
-    target.erase(at + static_cast<std::ptrdiff_t>(with.size()),
-                 at + static_cast<std::ptrdiff_t>(count));
-    return;
-  }
-  std::move(with.begin(), with.begin() + static_cast<std::ptrdiff_t>(count), at);
-  target.insert(at + static_cast<std::ptrdiff_t>(count),
-                std::make_move_iterator(with.begin() + static_cast<std::ptrdiff_t>(count)),
-                std::make_move_iterator(with.end()));
+  const auto common = static_cast<std::ptrdiff_t>(std::min(count, with.size()));
+  std::copy(with.begin(), with.begin() + common, at);
+  if (count > with.size())
+    target.erase(at + common, at + static_cast<std::ptrdiff_t>(count));
+  else
+    target.insert(at + common, with.begin() + common, with.end());
 }
 
-}  // namespace
-
-std::string upperOutsideLiterals(std::string_view text) {
-  std::string out(text);
+void upperInPlace(std::string& text) {
   bool inLiteral = false;
-  for (char& c : out) {
+  for (char& c : text) {
     if (c == '\'')
       inLiteral = !inLiteral;
     else if (!inLiteral)
       c = upperChar(c);
   }
-  return out;
 }
 
-std::string compactLine(std::string_view text) {
+// Writes the compact form of `text` to `out` (room for all of it); returns its length.
+size_t compactInto(std::string_view text, char* out) {
   const std::string_view trimmed = trimView(text);
-  std::string out(trimmed.size(), ' ');
   size_t length = 0;
   compactWalk(
       trimmed, [&](size_t i) { out[length++] = trimmed[i]; }, [&](size_t) { out[length++] = ' '; });
-  out.resize(length);
-  return out;
+  return length;
 }
 
-std::string removeBlanks(std::string_view text) {
-  std::string out(text.size(), ' ');
+// Writes `text` without its blanks and tabs outside literals to `out` (room for all of
+// it); returns the length written.
+size_t removeBlanksInto(std::string_view text, char* out) {
   size_t length = 0;
   bool inLiteral = false;
   for (const char c : text) {
     if (c == '\'') inLiteral = !inLiteral;
     if (inLiteral || !isBlankOrTab(c)) out[length++] = c;
   }
-  out.resize(length);
+  return length;
+}
+
+}  // namespace
+
+std::string upperOutsideLiterals(std::string_view text) {
+  std::string out(text);
+  upperInPlace(out);
+  return out;
+}
+
+std::string compactLine(std::string_view text) {
+  std::string out(text.size(), ' ');
+  out.resize(compactInto(text, out.data()));
+  return out;
+}
+
+std::string removeBlanks(std::string_view text) {
+  std::string out(text.size(), ' ');
+  out.resize(removeBlanksInto(text, out.data()));
   return out;
 }
 
@@ -114,22 +123,38 @@ size_t rawPosition(std::string_view raw, size_t compactPos) {
   return found;
 }
 
+std::string_view TextStore::add(std::string_view text) {
+  if (text.empty()) return {};
+  if (room_ - used_ < text.size()) {
+    // Blocks grow with the store, so that a large unit needs few of them and a small one
+    // wastes little.
+    constexpr size_t kFirstBlock = size_t{16} << 10;
+    constexpr size_t kLargestBlock = size_t{4} << 20;
+    room_ = std::max(text.size(), std::min(kLargestBlock, std::max(kFirstBlock, bytes_)));
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(room_));
+    used_ = 0;
+    bytes_ += room_;
+  }
+  char* at = blocks_.back().get() + used_;
+  std::copy(text.begin(), text.end(), at);
+  used_ += text.size();
+  return {at, text.size()};
+}
+
 void LineForms::reserve(size_t count) {
-  Lines.reserve(count);
-  UpperLines.reserve(count);
-  CompactLines.reserve(count);
-  CompactUpperLines.reserve(count);
-  ScanLines.reserve(count);
+  for (LineList* list : lists()) list->views_.reserve(count);
   LineMap.reserve(count);
 }
 
 void LineForms::clear() {
-  Lines.clear();
-  UpperLines.clear();
-  CompactLines.clear();
-  CompactUpperLines.clear();
-  ScanLines.clear();
-  LineMap.clear();
+  resize(0);
+  store_.reset();
+  shared_.clear();
+}
+
+void LineForms::resize(size_t count) {
+  for (LineList* list : lists()) list->views_.resize(count);
+  LineMap.resize(count);
 }
 
 ProcessedLine processLine(std::string text, int fileLine) {
@@ -145,72 +170,110 @@ ProcessedLine processLine(std::string text, int fileLine) {
   return line;
 }
 
-void LineForms::append(std::string text, int fileLine) {
-  push(processLine(std::move(text), fileLine));
+std::array<LineList*, 5> LineForms::lists() {
+  return {&Lines, &UpperLines, &CompactLines, &CompactUpperLines, &ScanLines};
 }
 
-void LineForms::set(size_t i, std::string text) {
-  ProcessedLine line = processLine(std::move(text), LineMap[i]);
-  Lines[i] = std::move(line.Line);
-  UpperLines[i] = std::move(line.UpperLine);
-  CompactLines[i] = std::move(line.CompactLine);
-  CompactUpperLines[i] = std::move(line.CompactUpperLine);
-  ScanLines[i] = std::move(line.ScanLine);
+std::array<const LineList*, 5> LineForms::lists() const {
+  return {&Lines, &UpperLines, &CompactLines, &CompactUpperLines, &ScanLines};
 }
 
-void LineForms::push(ProcessedLine line) {
-  Lines.push_back(std::move(line.Line));
-  UpperLines.push_back(std::move(line.UpperLine));
-  CompactLines.push_back(std::move(line.CompactLine));
-  CompactUpperLines.push_back(std::move(line.CompactUpperLine));
-  ScanLines.push_back(std::move(line.ScanLine));
-  LineMap.push_back(line.FileLine);
+void LineForms::share(const LineForms& from) {
+  const auto add = [this](const std::shared_ptr<const TextStore>& other) {
+    if (!other || other == store_) return;
+    if (std::find(shared_.begin(), shared_.end(), other) == shared_.end()) shared_.push_back(other);
+  };
+  add(from.store_);
+  for (const auto& other : from.shared_) add(other);
 }
 
-ProcessedLine LineForms::take(size_t i) {
-  return {std::move(Lines[i]),        std::move(UpperLines[i]),
-          std::move(CompactLines[i]), std::move(CompactUpperLines[i]),
-          std::move(ScanLines[i]),    LineMap[i]};
+LineForms::Views LineForms::store(std::string_view line, std::string_view upper,
+                                  std::string_view compact, std::string_view compactUpper,
+                                  std::string_view scan) {
+  // A form equal to one already stored is a view of that one: most lines have forms that
+  // differ little or not at all.
+  if (!store_) store_ = std::make_shared<TextStore>();
+  TextStore& text = *store_;
+  Views views;
+  views[0] = text.add(line);
+  views[1] = upper == line ? views[0] : text.add(upper);
+  views[2] = compact == line ? views[0] : text.add(compact);
+  views[3] = compactUpper == compact ? views[2]
+             : compactUpper == upper ? views[1]
+                                     : text.add(compactUpper);
+  views[4] = scan == compactUpper ? views[3] : text.add(scan);
+  return views;
+}
+
+LineForms::Views LineForms::store(std::string_view text) {
+  // The forms are made in buffers kept for the thread, so that preparing a line allocates
+  // nothing once they have grown.
+  thread_local std::string upper, compact, compactUpper, scan;
+  upper.assign(text);
+  upperInPlace(upper);
+  compact.resize(text.size());
+  compact.resize(compactInto(text, compact.data()));
+  compactUpper.assign(compact);
+  upperInPlace(compactUpper);
+  scan.resize(compactUpper.size());
+  scan.resize(removeBlanksInto(compactUpper, scan.data()));
+  return store(text, upper, compact, compactUpper, scan);
+}
+
+void LineForms::pushViews(const Views& views, int fileLine) {
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->views_.push_back(views[form]);
+  LineMap.push_back(fileLine);
+}
+
+void LineForms::append(std::string_view text, int fileLine) {
+  pushViews(store(text), fileLine);
+}
+
+void LineForms::set(size_t i, std::string_view text) {
+  const Views views = store(text);
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->views_[i] = views[form];
+}
+
+void LineForms::push(const ProcessedLine& line) {
+  pushViews(
+      store(line.Line, line.UpperLine, line.CompactLine, line.CompactUpperLine, line.ScanLine),
+      line.FileLine);
+}
+
+ProcessedLine LineForms::take(size_t i) const {
+  return {std::string(Lines[i]),        std::string(UpperLines[i]),
+          std::string(CompactLines[i]), std::string(CompactUpperLines[i]),
+          std::string(ScanLines[i]),    LineMap[i]};
 }
 
 void LineForms::blank(size_t i) {
-  Lines[i].clear();
-  UpperLines[i].clear();
-  CompactLines[i].clear();
-  CompactUpperLines[i].clear();
-  ScanLines[i].clear();
-}
-
-void LineForms::moveFrom(LineForms& from, size_t i) {
-  push(from.take(i));
+  for (LineList* list : lists()) list->views_[i] = {};
 }
 
 void LineForms::copyFrom(const LineForms& from, size_t i) {
-  Lines.push_back(from.Lines[i]);
-  UpperLines.push_back(from.UpperLines[i]);
-  CompactLines.push_back(from.CompactLines[i]);
-  CompactUpperLines.push_back(from.CompactUpperLines[i]);
-  ScanLines.push_back(from.ScanLines[i]);
-  LineMap.push_back(from.LineMap[i]);
+  share(from);
+  Views views;
+  for (size_t form = 0; form < views.size(); ++form) views[form] = (*from.lists()[form])[i];
+  pushViews(views, from.LineMap[i]);
 }
 
-void LineForms::replaceRange(size_t first, size_t count, LineForms& with) {
-  replaceItems(Lines, first, count, with.Lines);
-  replaceItems(UpperLines, first, count, with.UpperLines);
-  replaceItems(CompactLines, first, count, with.CompactLines);
-  replaceItems(CompactUpperLines, first, count, with.CompactUpperLines);
-  replaceItems(ScanLines, first, count, with.ScanLines);
+void LineForms::replaceRange(size_t first, size_t count, const LineForms& with) {
+  share(with);
+  for (size_t form = 0; form < 5; ++form)
+    replaceItems(lists()[form]->views_, first, count, with.lists()[form]->views_);
   replaceItems(LineMap, first, count, with.LineMap);
 }
 
 void LineForms::erase(size_t i) {
   const auto at = static_cast<std::ptrdiff_t>(i);
-  Lines.erase(Lines.begin() + at);
-  UpperLines.erase(UpperLines.begin() + at);
-  CompactLines.erase(CompactLines.begin() + at);
-  CompactUpperLines.erase(CompactUpperLines.begin() + at);
-  ScanLines.erase(ScanLines.begin() + at);
+  for (LineList* list : lists()) list->views_.erase(list->views_.begin() + at);
   LineMap.erase(LineMap.begin() + at);
+}
+
+size_t LineForms::bytes() const {
+  size_t total = sizeof(LineForms) + LineMap.capacity() * sizeof(int);
+  for (const LineList* list : lists()) total += list->views_.capacity() * sizeof(std::string_view);
+  return total + (store_ ? store_->bytes() : 0);
 }
 
 }  // namespace sorvik

@@ -2,7 +2,10 @@
 // hold them with the file line each came from.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,33 +32,91 @@ struct ProcessedLine {
 };
 ProcessedLine processLine(std::string text, int fileLine);
 
-// Parallel lists, one entry per processed line: entry i of each describes the same line.
-struct LineForms {
-  std::vector<std::string> Lines;              // comments blanked
-  std::vector<std::string> UpperLines;         // upper case outside literals
-  std::vector<std::string> CompactLines;       // trimmed and compacted
-  std::vector<std::string> CompactUpperLines;  // upper case, trimmed and compacted
-  std::vector<std::string> ScanLines;          // upper case without blanks
-  std::vector<int> LineMap;                    // the 0-based file line it came from
+// Text that stays where it is written until the store goes: the forms of a unit's lines
+// live side by side in a few large blocks instead of a block of their own each.
+class TextStore {
+ public:
+  std::string_view add(std::string_view text);
+  size_t bytes() const { return bytes_; }
 
-  size_t size() const { return Lines.size(); }
+ private:
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  size_t used_ = 0;  // of the last block
+  size_t room_ = 0;  // the last block's size
+  size_t bytes_ = 0;
+};
+
+// One form of every line: read-only views into the stores of the lists that hold them.
+class LineList {
+ public:
+  const std::string_view& operator[](size_t i) const { return views_[i]; }
+  const std::string_view& back() const { return views_.back(); }
+  size_t size() const { return views_.size(); }
+  bool empty() const { return views_.empty(); }
+  auto begin() const { return views_.begin(); }
+  auto end() const { return views_.end(); }
+  std::span<const std::string_view> views() const { return views_; }
+  std::vector<std::string> strings() const { return {views_.begin(), views_.end()}; }
+
+ private:
+  friend struct LineForms;
+  std::vector<std::string_view> views_;
+};
+
+// Parallel lists, one entry per processed line: entry i of each describes the same line.
+// A line taken from other lists keeps its text where it is: the lists share the store that
+// holds it, so that copying lines, as conditional variants and the routine builder do,
+// copies no text.
+struct LineForms {
+  LineList Lines;              // comments blanked
+  LineList UpperLines;         // upper case outside literals
+  LineList CompactLines;       // trimmed and compacted
+  LineList CompactUpperLines;  // upper case, trimmed and compacted
+  LineList ScanLines;          // upper case without blanks
+  std::vector<int> LineMap;    // the 0-based file line it came from
+
+  LineForms() = default;
+  LineForms(LineForms&&) = default;
+  LineForms& operator=(LineForms&&) = default;
+  LineForms(const LineForms&) = delete;
+  LineForms& operator=(const LineForms&) = delete;
+
+  size_t size() const { return LineMap.size(); }
   void reserve(size_t count);
+  // Empties the lists; the room they took stays for the lines to come.
   void clear();
+  // Keeps the first `count` lines.
+  void resize(size_t count);
   // Appends `text` in its five forms.
-  void append(std::string text, int fileLine);
+  void append(std::string_view text, int fileLine);
   // Sets line i to `text`, its other forms made from it; its file line stays.
-  void set(size_t i, std::string text);
+  void set(size_t i, std::string_view text);
   // Empties the five forms of line i; its file line stays.
   void blank(size_t i);
-  // Moves line i of `from` to the end.
-  void moveFrom(LineForms& from, size_t i);
-  // Copies line i of `from` to the end.
+  // Appends line i of `from`.
   void copyFrom(const LineForms& from, size_t i);
-  void push(ProcessedLine line);
-  ProcessedLine take(size_t i);
-  // Replaces the `count` lines from `first` by the lines of `with` (moved).
-  void replaceRange(size_t first, size_t count, LineForms& with);
+  void push(const ProcessedLine& line);
+  ProcessedLine take(size_t i) const;
+  // Replaces the `count` lines from `first` by the lines of `with`.
+  void replaceRange(size_t first, size_t count, const LineForms& with);
   void erase(size_t i);
+  // What the lists and the text they alone hold take up.
+  size_t bytes() const;
+
+ private:
+  using Views = std::array<std::string_view, 5>;  // a line's forms, in the lists' order
+
+  std::array<LineList*, 5> lists();
+  std::array<const LineList*, 5> lists() const;
+  // Stores the forms of `text`, or the forms given.
+  Views store(std::string_view text);
+  Views store(std::string_view line, std::string_view upper, std::string_view compact,
+              std::string_view compactUpper, std::string_view scan);
+  void share(const LineForms& from);
+  void pushViews(const Views& views, int fileLine);
+
+  std::shared_ptr<TextStore> store_;                      // what these lists write
+  std::vector<std::shared_ptr<const TextStore>> shared_;  // what lines taken from others use
 };
 
 }  // namespace sorvik

@@ -95,7 +95,7 @@ class BodyEditor {
         out.reserve(lines + lines / 4);
         outProps.reserve(lines + lines / 4);
         for (size_t j = 0; j < k; ++j) {
-          out.push(unit_.take(first_ + j));
+          out.copyFrom(unit_, first_ + j);
           outProps.push_back(routine_.LineProps[j]);
         }
       }
@@ -104,7 +104,7 @@ class BodyEditor {
       for (; at; at = rule(line.text.CompactUpperLine, line.props))
         SplitLine(out, outProps, line, *at, ends);
       for (ends.push_back(std::move(line)); !ends.empty(); ends.pop_back()) {
-        out.push(std::move(ends.back().text));
+        out.push(ends.back().text);
         outProps.push_back(ends.back().props);
       }
     }
@@ -142,7 +142,7 @@ class BodyEditor {
     ProcessedLine head = processLine(std::move(first), fileLine);
     outProps.push_back(firstPartProps(head, at.kind));
     outProps.back().CaseId = caseId;
-    out.push(std::move(head));
+    out.push(head);
     line = make(std::move(rest), fileLine, caseId);
   }
 
@@ -160,7 +160,7 @@ class BodyEditor {
 
 // The ":" that ends a CASE label: the first ":" not followed by "=", with only letters,
 // digits, "_", blanks, "$", ",", "." and literals before it.
-std::optional<size_t> labelColon(const std::string& text) {
+std::optional<size_t> labelColon(std::string_view text) {
   bool inLiteral = false;
   for (size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
@@ -183,7 +183,7 @@ std::optional<size_t> labelColon(const std::string& text) {
 // the CASE.
 class CaseLabels {
  public:
-  std::optional<SplitAt> operator()(const std::string& text, TLineProps& props) {
+  std::optional<SplitAt> operator()(std::string_view text, TLineProps& props) {
     if (props.StatementKind == kCaseStatement) {
       current_ = ++counter_;
       ++nesting_;
@@ -215,7 +215,7 @@ class CaseLabels {
 
 // A line of `lineKind` with text after its first `length` characters is split there.
 auto kindLineRule(int lineKind, size_t length, int splitKind, bool cutEnd) {
-  return [=](const std::string& text, const TLineProps& props) -> std::optional<SplitAt> {
+  return [=](std::string_view text, const TLineProps& props) -> std::optional<SplitAt> {
     if (props.StatementKind != lineKind ||
         trimView(std::string_view(text).substr(std::min(length, text.size()))).empty())
       return std::nullopt;
@@ -225,7 +225,7 @@ auto kindLineRule(int lineKind, size_t length, int splitKind, bool cutEnd) {
 
 // An ordinary line (kind 0 or above 15) holding `word` with text after it is split after it.
 auto wordRule(std::string_view word, int splitKind) {
-  return [=](const std::string& text, const TLineProps& props) -> std::optional<SplitAt> {
+  return [=](std::string_view text, const TLineProps& props) -> std::optional<SplitAt> {
     const int kind = props.StatementKind;
     if ((kind != 0 && kind <= 15) || text.find(word) == std::string::npos) return std::nullopt;
     const int at = findCodeWord(word, text);
@@ -270,7 +270,7 @@ void fillDepths(TProcedureItem& routine) {
   int extra = 0;
   for (size_t k = 0; k < routine.LineProps.size(); ++k) {
     TLineProps& props = routine.LineProps[k];
-    const std::string& text =
+    const std::string_view text =
         unit.CompactUpperLines[static_cast<size_t>(routine.BeginLine) + 1 + k];
     const int kind = props.StatementKind;
     const bool block = hasAnyKind(kind, {103, 105, 106, 111, 116, 117});
@@ -296,7 +296,7 @@ void fillTargets(TProcedureItem& routine) {
   routine.FloatTargets.assign(count, "");
   for (size_t k = 0; k < count; ++k) {
     const TLineProps& props = routine.LineProps[k];
-    const std::string& text =
+    const std::string_view text =
         unit.CompactUpperLines[static_cast<size_t>(routine.BeginLine) + 1 + k];
     if (props.IsEmpty || props.StatementKind != 0 || text.empty()) continue;
     const char c = text.front();
@@ -315,7 +315,7 @@ void buildLineProps(TProject& project, TProcedureItem& routine) {
     const bool firstVariant = project.VariantCounter <= 2;
     routine.LineProps.clear();
     for (int i = routine.BeginLine + 1; i < routine.EndLine; ++i) {
-      const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+      const std::string_view text = unit.CompactUpperLines[static_cast<size_t>(i)];
       routine.LineProps.emplace_back(text, text);
       if (firstVariant && !routine.LineProps.back().IsEmpty) ++project.report().Counts.CodeLines;
     }

@@ -228,7 +228,7 @@ std::vector<DeclarationLine> ownDeclarationLines(const TProcedureItem& routine) 
       current = DeclarationLine();  // a section does not go on after a nested routine
       continue;
     }
-    const std::string& upper = unit.CompactUpperLines[static_cast<size_t>(i)];
+    const std::string_view upper = unit.CompactUpperLines[static_cast<size_t>(i)];
     current.line = i;
     current.keyword = 0;
     if (const auto opened = opensSection(upper)) {

@@ -82,7 +82,7 @@ std::optional<HeadingEnd> readHeadingEnd(TCodeUnit& unit, int heading) {
   bool signatureDone = false;
   std::string directives;
   for (int i = heading; i <= unit.LastLine && unit.reach(i); ++i) {
-    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+    const std::string_view text = unit.CompactUpperLines[static_cast<size_t>(i)];
     if (text.empty()) continue;
     const bool code = i > heading && (isBodyStart(firstWord(text)) || isRoutineHeading(text));
     if (signatureDone) {
@@ -90,7 +90,8 @@ std::optional<HeadingEnd> readHeadingEnd(TCodeUnit& unit, int heading) {
       // end ("EXTERNAL 'LIB'" / "NAME 'X';").
       const bool continued = !trimView(directives).empty() && !directives.ends_with(';');
       if (code || (!continued && !isDirective(firstWord(text)))) break;
-      directives += ' ' + text;
+      directives += ' ';
+      directives += text;
       result.line = i;
       continue;
     }
@@ -160,7 +161,7 @@ int matchingEnd(TCodeUnit& unit, int begin) {
   int depth = 0;
   bool inAsm = false;
   for (int i = begin; i <= unit.LastLine && unit.reach(i); ++i) {
-    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+    const std::string_view text = unit.CompactUpperLines[static_cast<size_t>(i)];
     if (i > begin && !inAsm && endsBody(text)) return -1;
     bool closed = false;
     forEachWord(text, [&](std::string_view word, char before) {
@@ -177,7 +178,7 @@ int matchingEnd(TCodeUnit& unit, int begin) {
       return !closed;
     });
     if (!closed) continue;
-    const std::string& scan = unit.ScanLines[static_cast<size_t>(i)];
+    const std::string_view scan = unit.ScanLines[static_cast<size_t>(i)];
     return scan == "END;" || scan.starts_with("END;{") ? i : -1;
   }
   return -1;
@@ -197,7 +198,7 @@ std::optional<RoutineOutline> outlineAt(TCodeUnit& unit, int heading, int level)
   const std::string_view name = headingName(unit.CompactUpperLines[static_cast<size_t>(heading)]);
   TypeNesting records;
   for (int i = outline.headingEnd + 1; i <= unit.LastLine && unit.reach(i); ++i) {
-    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+    const std::string_view text = unit.CompactUpperLines[static_cast<size_t>(i)];
     if (text.empty()) continue;
     const std::string_view word = firstWord(text);
     const bool heads = isRoutineHeading(text);
@@ -260,7 +261,7 @@ bool isRoutineHeading(std::string_view compactUpper) {
 NextRoutine findNextRoutine(TCodeUnit& unit, int startLine, std::vector<int>& enclosing) {
   TypeNesting records;
   for (int i = std::max(startLine, 0); i < unit.LastLine && unit.reach(i); ++i) {
-    const std::string& text = unit.CompactUpperLines[static_cast<size_t>(i)];
+    const std::string_view text = unit.CompactUpperLines[static_cast<size_t>(i)];
     if (text.empty()) continue;
     const std::string_view word = firstWord(text);
     if (isRoutineHeading(text)) {

@@ -142,10 +142,10 @@ bool TypeNesting::read(std::string_view line) {
 }
 
 void hideImplementationTypes(LineForms& lines, int implLine) {
-  const std::vector<std::string>& text = lines.CompactUpperLines;
+  const LineList& text = lines.CompactUpperLines;
   std::optional<TypeNesting> section;
   for (size_t i = static_cast<size_t>(std::max(implLine, -1) + 1); i < text.size(); ++i) {
-    const std::string& line = text[i];
+    const std::string_view line = text[i];
     if (!section) {
       if (!isTypeLine(line)) continue;
       section.emplace();

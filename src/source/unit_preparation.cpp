@@ -37,6 +37,9 @@ class UnitIncludes : public IncludeLookup {
     out_.includes.emplace(name, path);
     return path;
   }
+  std::shared_ptr<const IncludedFile> read(const std::string& path) override {
+    return options_.includeFiles->read(path, options_.useIfDefs);
+  }
   void notFound(const std::string& name, std::string error) override {
     out_.events.push_back({std::move(error), name});
   }
@@ -50,17 +53,11 @@ class UnitIncludes : public IncludeLookup {
   PreparedUnit& out_;
 };
 
-size_t textBytes(const std::string& text) {
-  constexpr size_t kInline = 15;  // what a string holds without a block of its own
-  return sizeof(std::string) + (text.capacity() > kInline ? text.capacity() + 1 : 0);
-}
-
 size_t headerBytes(const TCodeUnitHeader& header) {
-  size_t bytes = sizeof(TCodeUnitHeader) + header.LineMap.capacity() * sizeof(int);
-  for (const auto* list : {&header.Lines, &header.UpperLines, &header.CompactLines,
-                           &header.CompactUpperLines, &header.ScanLines, &header.SourceLines}) {
-    for (const std::string& text : *list) bytes += textBytes(text);
-  }
+  constexpr size_t kInline = 15;  // what a string holds without a block of its own
+  size_t bytes = header.bytes();
+  for (const std::string& text : header.SourceLines)
+    bytes += sizeof(std::string) + (text.capacity() > kInline ? text.capacity() + 1 : 0);
   return bytes;
 }
 
@@ -82,26 +79,35 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
 
   // A search that looks into comments keeps them; every other run blanks them.
   if (!options.keepComments) out.comments += BlankPascalComments(lines, false, options.useIfDefs);
-  std::vector<int> lineMap(lines.size());
-  for (size_t i = 0; i < lineMap.size(); ++i) lineMap[i] = static_cast<int>(i);
-  if (options.doIncludes && !options.searching) {
-    UnitIncludes includes(task, options, knownMissing, cancel, out);
-    out.comments += expandIncludes(lines, lineMap, path, options.useIfDefs, includes);
-  }
-  const auto hasBrace = [](const std::string& line) { return line.find('{') != std::string::npos; };
-  if (!options.useIfDefs && !options.searching && std::any_of(lines.begin(), lines.end(), hasBrace))
-    BlankBraces(lines);
-
-  // A preparation given up stops within a few thousand lines.
+  // A preparation given up stops taking lines within a few thousand of them.
   constexpr size_t kLinesBetweenLooks = 4096;
   header->reserve(lines.size());
-  for (size_t i = 0; i < lines.size(); ++i) {
-    if (i % kLinesBetweenLooks == 0 && cancel) {
+  const auto take = [&](std::string_view text, int fileLine) {
+    if (out.cancelled || (header->size() % kLinesBetweenLooks == 0 && cancel)) {
       out.cancelled = true;
-      return out;
+      return;
     }
-    header->append(std::move(lines[i]), lineMap[i]);
-    if (header->ScanLines.back() == "IMPLEMENTATION") {
+    header->append(text, fileLine);
+  };
+  if (options.doIncludes && !options.searching) {
+    UnitIncludes includes(task, options, knownMissing, cancel, out);
+    out.comments += expandIncludes(lines, path, includes, take);
+  } else {
+    for (size_t i = 0; i < lines.size(); ++i) take(lines[i], static_cast<int>(i));
+  }
+  if (out.cancelled) return out;
+  lines = {};  // the header holds them now
+
+  const auto hasBrace = [](std::string_view line) { return line.find('{') != std::string::npos; };
+  if (!options.useIfDefs && !options.searching &&
+      std::any_of(header->Lines.begin(), header->Lines.end(), hasBrace)) {
+    std::string joined;
+    BlankBraces(header->Lines.views(), joined, [&](size_t i, std::string_view blanked) {
+      if (blanked != header->Lines[i]) header->set(i, blanked);
+    });
+  }
+  for (size_t i = 0; i < header->size(); ++i) {
+    if (header->ScanLines[i] == "IMPLEMENTATION") {
       header->ImplLine = static_cast<int>(i);
       header->HasImplementation = true;
     }

@@ -14,6 +14,7 @@
 namespace sorvik {
 
 struct TCodeUnitHeader;
+class IncludeFiles;
 
 // What every preparation of a run reads; fixed while the run lasts.
 struct PrepareOptions {
@@ -23,6 +24,7 @@ struct PrepareOptions {
   bool doIncludes = false;
   std::string workingFolder;
   std::vector<std::string> libraryFolders;
+  IncludeFiles* includeFiles = nullptr;  // the run's, shared by its preparations
 };
 
 struct PrepareTask {

@@ -100,10 +100,10 @@ void TCodeSpeller::CheckCalls(TProject& project, const TProcedureItem& routine) 
     const TLineProps& props = routine.LineProps[k];
     if (!props.HasString || !props.HasParen) continue;
     const size_t index = body + k;
-    const std::string& line = unit.CompactUpperLines[index];
+    const std::string_view line = unit.CompactUpperLines[index];
     const Call call = findCall(Rules, line);
     if (!call.rule) continue;
-    std::string arguments = line.substr(std::min(call.argumentsFrom, line.size()));
+    std::string arguments(line.substr(std::min(call.argumentsFrom, line.size())));
     // A call continued on the next lines takes up to three of them; one whose parenthesis
     // closes on its own line takes none, so that the calls on the lines below are spelled.
     for (int taken = 0;
@@ -135,7 +135,7 @@ void TCodeSpeller::CheckPropertyAssignments(TProject& project,
     for (size_t k = 0; k < count; ++k) {
       const TLineProps& props = routine.LineProps[k];
       if (!props.HasAssign || !props.HasString || props.StatementKind != 0) continue;
-      const std::string& line = unit.ScanLines[body + k];
+      const std::string_view line = unit.ScanLines[body + k];
       for (const std::string& name : Properties) {
         size_t assigned = std::string::npos;
         WordSearch search(name, line, true, false);

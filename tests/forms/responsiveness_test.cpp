@@ -132,7 +132,8 @@ void ResponsivenessTest::libraryAnalysersPreparingUnitsInParallel() {
   constexpr int kLongUnits = 400;
   TempTree tree;
   std::string routines;
-  for (int i = 0; i < 200; ++i) {
+  // Long enough that the run is far from done when the test stops it.
+  for (int i = 0; i < 1000; ++i) {
     routines +=
         "procedure Step" + std::to_string(i) + ";\r\nvar\r\n  Angle, X, Y: Double;\r\nbegin\r\n";
     for (int j = 0; j < 10; ++j) routines += "  X := Sin(Angle);\r\n  Y := Cos(Angle);\r\n";

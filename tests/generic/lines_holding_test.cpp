@@ -9,7 +9,7 @@ namespace {
 TEST(LinesHolding, CountsTheLinesEachTextIsInUpToTheLimit) {
   // Texts inside one another and sharing their starts and ends; one listed twice.
   const std::vector<std::string_view> texts = {"he", "she", "his", "hers", "'a'", "he", "zz"};
-  const std::vector<std::string> lines = {"ushers", "his hat", "she", "x = 'a''b'", "hehehe"};
+  const std::vector<std::string_view> lines = {"ushers", "his hat", "she", "x = 'a''b'", "hehehe"};
   const std::vector<LinesHolding> found = findLinesHolding(texts, lines, 2);
   const std::vector<std::pair<int, int>> expected = {{2, 0}, {2, 0}, {1, 1}, {1, 0},
                                                      {1, 3}, {2, 0}, {0, -1}};

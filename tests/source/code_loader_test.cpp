@@ -25,8 +25,8 @@ TEST(CodeLoaderTest, IncludeLinesTakeTheDirectivesFileLine) {
   const std::string unit = f.addUnit("U.pas", kIncludingUnit);
   const auto handler = f.load(unit);
   const TCodeUnit& u = handler->unit();
-  EXPECT_EQ(u.CompactLines, (Lines{"unit U;", "interface", "implementation", "const A=1;", "B=2;",
-                                   "", "procedure P;", "begin", "end;", "end."}));
+  EXPECT_EQ(u.CompactLines.strings(), (Lines{"unit U;", "interface", "implementation", "const A=1;",
+                                             "B=2;", "", "procedure P;", "begin", "end;", "end."}));
   EXPECT_EQ(u.LineMap, (std::vector<int>{0, 1, 2, 3, 3, 4, 5, 6, 7, 8}));
   // "{$i" in lower case is no include: its braces are blanked like any other.
   EXPECT_EQ(f.project().Errors, Lines{});
@@ -48,7 +48,7 @@ TEST(CodeLoaderTest, AUnitThatIncludesItselfIsExpandedOnce) {
   const std::string unit = f.addUnit("Self.pas", {"unit Self;", "interface", "implementation",
                                                   "{$I Self.pas}", "{$I loop.inc}", "end."});
   const auto handler = f.load(unit);
-  EXPECT_EQ(handler->unit().CompactLines,
+  EXPECT_EQ(handler->unit().CompactLines.strings(),
             (Lines{"unit Self;", "interface", "implementation", "", "X:=1;", "", "end."}));
   EXPECT_EQ(f.project().Errors,
             (Lines{"Error trying to perform an include on line:\r\r{$I Self.pas}\r\rthe file "
@@ -83,7 +83,7 @@ TEST(CodeLoaderTest, AnIncludeLookedForInVainStaysMissingForTheLaterUnitsWhateve
     for (const std::string& path : paths) {
       const TCodeUnitHeader* header = loader.LoadHeader(path, project);
       ASSERT_NE(header, nullptr);
-      firstPass.push_back(header->CompactLines);
+      firstPass.push_back(header->CompactLines.strings());
     }
     EXPECT_EQ(firstPass[0], (Lines{"unit U;", "interface", "implementation", "",
                                    "procedure Shared;", "begin", "end;", "end."}));
@@ -92,7 +92,8 @@ TEST(CodeLoaderTest, AnIncludeLookedForInVainStaysMissingForTheLaterUnitsWhateve
     loader.PlanUnits(paths, project);
     for (size_t i = 0; i < paths.size(); ++i) {
       for (int load = 0; load < 2; ++load)
-        EXPECT_EQ(TCodeUnit(paths[i], project).CompactLines, firstPass[i]) << paths[i] << load;
+        EXPECT_EQ(TCodeUnit(paths[i], project).CompactLines.strings(), firstPass[i])
+            << paths[i] << load;
     }
     loader.PlanUnits({}, project);
     EXPECT_EQ(project.Errors,
@@ -140,7 +141,7 @@ TEST(CodeLoaderTest, ImplementationTypesAreHidden) {
   Lines expected(unit.size());
   for (const int shown : {0, 1, 2, 3, 17, 20, 22, 23, 25, 26, 27, 28})
     expected[static_cast<size_t>(shown)] = handler->unit().CompactLines[static_cast<size_t>(shown)];
-  EXPECT_EQ(handler->unit().CompactLines, expected);
+  EXPECT_EQ(handler->unit().CompactLines.strings(), expected);
   EXPECT_EQ(expected[17], "const K=1;");
   EXPECT_EQ(expected[22], "procedure TB.X;");
 }
@@ -156,7 +157,7 @@ TEST(CodeLoaderTest, DirectivesInAnImplementationTypeSectionStay) {
   const TCodeUnitHeader* header =
       sourceRunData(f.project()).Loader.LoadHeader(f.project().CurrentFile, f.project());
   ASSERT_NE(header, nullptr);
-  EXPECT_EQ(header->CompactUpperLines,
+  EXPECT_EQ(header->CompactUpperLines.strings(),
             (Lines{"UNIT U;", "INTERFACE", "IMPLEMENTATION", "", "{$IFDEF X}", "", "", "{$ENDIF}",
                    "", "", "PROCEDURE P;", "BEGIN", "END;", "END."}));
 }
@@ -222,7 +223,7 @@ TEST(CodeLoaderTest, TextOfAnyLineEndAndMark) {
   const std::string bom = f.folder() + "Bom.pas";
   std::ofstream(bom, std::ios::binary) << "\xEF\xBB\xBFunit Bom;\nimplementation\nend.\n";
   EXPECT_EQ(f.load(crOnly)->unit().ImplLine, 1);
-  EXPECT_EQ(f.load(bom)->unit().CompactLines.front(), "unit Bom;");
+  EXPECT_EQ(f.load(bom)->unit().CompactLines[0], "unit Bom;");
 }
 
 }  // namespace

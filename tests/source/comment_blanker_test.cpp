@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace sorvik {
 namespace {
 
@@ -98,8 +102,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
   Lines lines = {"{$IFDEF X}A", "'{'{b", "}c", "{open"};
+  const Lines blanked = {"          A", "'{'  ", " c", "{open"};
+  // The lines stay as they are; each line's blanked text is handed out, and a line
+  // holding a line break of its own keeps its place.
+  const std::string broken = "x{\r\n}y";
+  std::vector<std::string_view> views = {broken};
+  views.insert(views.end(), lines.begin(), lines.end());
+  std::string joined;
+  Lines handed;
+  BlankBraces(views, joined, [&](size_t i, std::string_view text) {
+    EXPECT_EQ(i, handed.size());
+    handed.emplace_back(text);
+  });
+  Lines expected = {"x \r\n y"};
+  expected.insert(expected.end(), blanked.begin(), blanked.end());
+  EXPECT_EQ(handed, expected);
+
   BlankBraces(lines);
-  EXPECT_EQ(lines, (Lines{"          A", "'{'  ", " c", "{open"}));
+  EXPECT_EQ(lines, blanked);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace sorvik {
 namespace {
 
@@ -20,6 +22,15 @@ TEST_P(LineFormsTest, MakesTheFiveForms) {
   EXPECT_EQ(p.CompactUpperLine, c.compactUpper);
   EXPECT_EQ(p.ScanLine, c.scan);
   EXPECT_EQ(p.FileLine, 7);
+  // The lists make the same forms, some of them shared.
+  LineForms lists;
+  lists.append(c.line, 7);
+  EXPECT_EQ(lists.take(0).Line, p.Line);
+  EXPECT_EQ(lists.UpperLines[0], c.upper);
+  EXPECT_EQ(lists.CompactLines[0], c.compact);
+  EXPECT_EQ(lists.CompactUpperLines[0], c.compactUpper);
+  EXPECT_EQ(lists.ScanLines[0], c.scan);
+  EXPECT_EQ(lists.LineMap[0], 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -33,6 +44,34 @@ INSTANTIATE_TEST_SUITE_P(
                                 "S:='it''s'+X;", "S:='it''s'+X;"},
                       FormsCase{"w := 'open", "W := 'open", "w:='open", "W:='open", "W:='open"},
                       FormsCase{"", "", "", "", ""}));
+
+// Lines taken from other lists keep their text however those lists change or go, and a
+// line set in one list leaves the list it came from as it was.
+TEST(LineFormsTest, LinesTakenFromOtherListsOutliveThem) {
+  LineForms copy;
+  {
+    auto from = std::make_unique<LineForms>();
+    from->append("a := 1;", 0);
+    from->append("  B  :=  2;", 1);
+    copy.copyFrom(*from, 1);
+    LineForms range;
+    range.append("c := 3;", 2);
+    copy.replaceRange(0, 0, range);
+    from->set(1, "changed;");
+    EXPECT_EQ(from->Lines[1], "changed;");
+    copy.set(0, "d := 4;");
+    EXPECT_EQ(range.Lines[0], "c := 3;");
+    from->clear();
+  }
+  ASSERT_EQ(copy.size(), 2u);
+  EXPECT_EQ(copy.Lines[0], "d := 4;");
+  EXPECT_EQ(copy.ScanLines[0], "D:=4;");
+  EXPECT_EQ(copy.Lines[1], "  B  :=  2;");
+  EXPECT_EQ(copy.CompactUpperLines[1], "B:=2;");
+  EXPECT_EQ(copy.LineMap, (std::vector<int>{2, 1}));
+  copy.erase(0);
+  EXPECT_EQ(copy.CompactLines[0], "B:=2;");
+}
 
 TEST(RawPositionTest, MapsCompactPositionsBackToTheLine) {
   const std::string raw = "  if  A then   B := 1;";

@@ -62,7 +62,7 @@ std::vector<RoutineSnapshot> SourceFixture::routines(TIFDEFHandler& handler) {
     s.constValues = constants.Values;
     for (size_t k = 0; k < r.LineProps.size(); ++k) {
       const size_t i = static_cast<size_t>(r.BeginLine) + 1 + k;
-      s.body.push_back(unit.CompactUpperLines[i]);
+      s.body.emplace_back(unit.CompactUpperLines[i]);
       s.fileLines.push_back(unit.LineMap[i]);
     }
     s.props = r.LineProps;

@@ -25,16 +25,16 @@ UnitLineSearch searchPreparedUnit(AppContext& context, const std::string& path,
   out.lineCount = static_cast<int>(unit.size());
   out.implLine = unit.ImplLine;
   out.uses = unit.UsesList;
-  const std::vector<std::string>& lines =
-      options.CaseSensitive ? (options.IgnoreSpacing ? unit.CompactLines : unit.Lines)
-                            : (options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines);
+  const LineList& lines = options.CaseSensitive
+                              ? (options.IgnoreSpacing ? unit.CompactLines : unit.Lines)
+                              : (options.IgnoreSpacing ? unit.CompactUpperLines : unit.UpperLines);
   LineMatcher matcher(options);
   for (size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].empty()) continue;
     bool givenUp = false;
     const bool hit = matcher.matches(lines[i], givenUp);
     if (givenUp) out.givenUp.push_back(unit.LineMap[i]);
-    if (hit) out.hits.push_back({unit.LineMap[i], unit.CompactLines[i]});
+    if (hit) out.hits.push_back({unit.LineMap[i], std::string(unit.CompactLines[i])});
   }
   return out;
 }

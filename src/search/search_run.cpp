@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <thread>
 #include <unordered_set>
 
 #include "generic/paths.h"
 #include "generic/strings.h"
+#include "generic/work_ahead.h"
 #include "project/app_context.h"
 #include "project/project.h"
 #include "project/prompter.h"
@@ -18,7 +18,6 @@
 #include "project/settings.h"
 #include "search/form_line_search.h"
 #include "search/line_matcher.h"
-#include "search/search_ahead.h"
 #include "search/search_options.h"
 #include "search/unit_line_search.h"
 #include "source/procedure_item.h"
@@ -28,14 +27,26 @@ namespace sorvik {
 
 namespace {
 
+// Files of the walk searched ahead on worker threads, in the walk's order.
+template <class Outcome>
+struct FilesAhead {
+  std::vector<std::string> paths;
+  std::unique_ptr<WorkAhead<Outcome>> work;  // reads `paths`
+  size_t next = 0;                           // the next file the walk takes
+
+  void reset() {
+    work.reset();
+    paths.clear();
+    next = 0;
+  }
+};
+
 struct SearchRunData : RunData {
   std::vector<std::vector<std::string>> Rows;
   // Files on whose lines a regular expression was given up.
   std::vector<std::string> GivenUp;
-  // The units and the forms of the walk searched ahead, and the next of each the walk takes.
-  std::unique_ptr<SearchAhead<UnitLineSearch>> units;
-  std::unique_ptr<SearchAhead<FormLineSearch>> forms;
-  size_t nextUnit = 0, nextForm = 0;
+  FilesAhead<UnitLineSearch> units;
+  FilesAhead<FormLineSearch> forms;
   // The units read so far (upper-cased paths): only the first reading of a unit reports.
   std::unordered_set<std::string> read;
 };
@@ -107,30 +118,32 @@ void searchRoutine(TProject& project, TProcedureItem& routine) {
   search.SearchHit = nullptr;
 }
 
-unsigned workerCount(TProject& project) {
-  const unsigned jobs = project.context().Jobs;
-  return jobs > 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
-}
+// How far the workers may run ahead of the walk: enough to keep them busy while the walk
+// records hits, few enough that a search stopped by its limit wastes little.
+constexpr size_t kAheadFiles = 64;
 
 // The search of the file at `path`, the walk's next after those taken from `ahead`: taken
 // from there when it was planned so, else made now; none when `stop` ended the wait.
 template <class Outcome, class SearchNow>
-std::optional<Outcome> searchedFile(std::unique_ptr<SearchAhead<Outcome>>& ahead, size_t& next,
-                                    const std::string& path, const std::function<bool()>& stop,
-                                    SearchNow searchNow) {
-  if (ahead && ahead->plans(next, path)) return ahead->take(next++, stop);
+std::optional<Outcome> searchedFile(FilesAhead<Outcome>& ahead, const std::string& path,
+                                    const std::function<bool()>& stop, SearchNow searchNow) {
+  if (ahead.work && ahead.next < ahead.paths.size() && ahead.paths[ahead.next] == path)
+    return ahead.work->take(ahead.next++, stop);
   return searchNow();
 }
 
 // Workers that search `paths` with `search(path, matcher)`, each with a matcher of its own.
 template <class Outcome, class Search>
-std::unique_ptr<SearchAhead<Outcome>> searchAhead(std::vector<std::string> paths, unsigned workers,
-                                                  const TSearchOptions& options, Search search) {
-  return std::make_unique<SearchAhead<Outcome>>(std::move(paths), workers, [&options, search] {
-    return [search, matcher = std::make_shared<LineMatcher>(options)](const std::string& path) {
-      return search(path, *matcher);
-    };
-  });
+void searchAhead(FilesAhead<Outcome>& ahead, std::vector<std::string> paths, unsigned workers,
+                 const TSearchOptions& options, Search search) {
+  ahead.paths = std::move(paths);
+  ahead.work = std::make_unique<WorkAhead<Outcome>>(
+      ahead.paths.size(), workers, typename WorkAhead<Outcome>::Limits{kAheadFiles},
+      [&options, &paths = ahead.paths, search] {
+        return
+            [&paths, search, matcher = std::make_shared<LineMatcher>(options)](
+                size_t index, const std::atomic<bool>&) { return search(paths[index], *matcher); };
+      });
 }
 
 // The units the walk is about to search, in its order: with more than one job they are read
@@ -141,22 +154,19 @@ void planUnitLines(TProject& project, const TSearchOptions& options,
   SearchRunData& data = runData(project);
   data.units.reset();
   data.forms.reset();
-  data.nextUnit = data.nextForm = 0;
-  const unsigned workers = workerCount(project);
+  const unsigned workers = workerCount(project.context().Jobs);
   if (workers < 2) return;
   if (paths.empty() && project.Search.coversForms && !options.full()) {
-    data.forms =
-        searchAhead<FormLineSearch>(project.FormFiles, workers, options,
-                                    [&options](const std::string& path, LineMatcher& matcher) {
-                                      return searchFormFile(path, options, matcher);
-                                    });
+    searchAhead(data.forms, project.FormFiles, workers, options,
+                [&options](const std::string& path, LineMatcher& matcher) {
+                  return searchFormFile(path, options, matcher);
+                });
   } else if (!paths.empty() && project.Search.coversCode) {
-    data.units =
-        searchAhead<UnitLineSearch>(paths, workers, options,
-                                    [&options, useIfDefs = project.settings().UseIfDefs](
-                                        const std::string& path, LineMatcher& matcher) {
-                                      return searchUnitFile(path, options, useIfDefs, matcher);
-                                    });
+    searchAhead(data.units, paths, workers, options,
+                [&options, useIfDefs = project.settings().UseIfDefs](const std::string& path,
+                                                                     LineMatcher& matcher) {
+                  return searchUnitFile(path, options, useIfDefs, matcher);
+                });
   }
 }
 
@@ -167,7 +177,7 @@ bool walkUnitLines(TProject& project, TSearchOptions& options, bool isProjectFil
   if (!project.Search.coversCode) return true;
   SearchRunData& data = runData(project);
   const std::optional<UnitLineSearch> unit = searchedFile(
-      data.units, data.nextUnit, project.CurrentFile,
+      data.units, project.CurrentFile,
       [&project] {
         project.pollEvents();
         return project.StopRequested;
@@ -198,7 +208,7 @@ bool walkUnitLines(TProject& project, TSearchOptions& options, bool isProjectFil
 void walkFormLines(TProject& project, TSearchOptions& options, const std::string& path) {
   SearchRunData& data = runData(project);
   const std::optional<FormLineSearch> form = searchedFile(
-      data.forms, data.nextForm, path,
+      data.forms, path,
       [&project] {
         project.pollEvents();
         return false;

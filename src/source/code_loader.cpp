@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <optional>
-#include <thread>
 #include <utility>
 
 #include "generic/strings.h"
 #include "project/project.h"
 #include "project/run_report.h"
 #include "source/code_unit.h"
-#include "source/prepare_ahead.h"
 #include "source/unit_preparation.h"
 
 namespace sorvik {
@@ -24,11 +22,6 @@ constexpr size_t kKeptBytes = size_t{48} << 20;
 // while the walk is still busy with the units before it.
 constexpr size_t kAheadItems = 64;
 constexpr size_t kAheadBytes = size_t{64} << 20;
-
-unsigned workerCount(TProject& project) {
-  const unsigned jobs = project.context().Jobs;
-  return jobs > 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
-}
 
 }  // namespace
 
@@ -51,7 +44,7 @@ void TCodeLoader::PlanUnits(const std::vector<std::string>& paths, TProject& pro
   plan_.clear();
   planned_.clear();
   planNext_ = 0;
-  const unsigned workers = workerCount(project);
+  const unsigned workers = workerCount(project.context().Jobs);
   if (paths.empty() || workers < 2) return;
   plan_.reserve(paths.size());
   for (const std::string& path : paths) {
@@ -67,17 +60,21 @@ void TCodeLoader::PlanUnits(const std::vector<std::string>& paths, TProject& pro
     planned_.emplace(key, plan_.size());
     plan_.push_back(std::move(task));
   }
-  ahead_ = std::make_unique<PrepareAhead>(
-      plan_.size(), workers, kAheadItems, kAheadBytes,
-      [this, options = prepareOptions(project)](size_t index, const std::atomic<bool>& cancel) {
-        const PrepareTask& task = plan_[index];
-        if (task.path.empty()) return PreparedUnit{};
-        const auto knownMissing = [this](const std::string& name) {
-          const std::lock_guard<std::mutex> hold(missingLock_);
-          return missingIncludes_.contains(name);
-        };
-        return prepareCodeUnit(task, options, knownMissing, cancel);
-      });
+  // The workers share one preparation: it keeps no state of its own.
+  const PrepareAhead::Work prepare = [this, options = prepareOptions(project)](
+                                         size_t index, const std::atomic<bool>& cancel) {
+    const PrepareTask& task = plan_[index];
+    if (task.path.empty()) return PreparedUnit{};
+    const auto knownMissing = [this](const std::string& name) {
+      const std::lock_guard<std::mutex> hold(missingLock_);
+      return missingIncludes_.contains(name);
+    };
+    return prepareCodeUnit(task, options, knownMissing, cancel);
+  };
+  const PrepareAhead::Limits limits{kAheadItems, kAheadBytes,
+                                    [](const PreparedUnit& unit) { return unit.bytes; }};
+  ahead_ =
+      std::make_unique<PrepareAhead>(plan_.size(), workers, limits, [prepare] { return prepare; });
 }
 
 const TCodeUnitHeader* TCodeLoader::LoadHeader(const std::string& path, TProject& project) {

@@ -15,15 +15,18 @@
 #include <unordered_set>
 #include <vector>
 
+#include "generic/work_ahead.h"
 #include "source/include_files.h"
 #include "source/line_forms.h"
 #include "source/unit_preparation.h"
 
 namespace sorvik {
 
+// Prepares the planned units on worker threads ahead of the walk.
+using PrepareAhead = WorkAhead<PreparedUnit>;
+
 class TProject;
 class TCodeUnit;
-class PrepareAhead;
 
 struct TCodeUnitHeader : LineForms {
   std::string FilePath;

@@ -34,14 +34,16 @@ const char* kUnit =
 const char* kForm =
     "object Form1: TForm1\r\n  Caption = 'Free form'\r\n  OnClose = FreeAll\r\nend\r\n";
 
-// A project of a unit with its form and a unit without an implementation section, searched
-// with the options of the dialog.
+// A project of a unit with its form and a unit without an implementation section (the word
+// only in a comment, which no search may take for the section), searched with the options
+// of the dialog.
 class SearchRun : public testing::Test {
  protected:
   SearchRun() : context_(makeContext(home_, &prompter_, &observer_)) {
     project_ = std::make_unique<TProject>(*context_, home_.path() + "P.svk");
-    project_->UnitFiles = {home_.write("Broken.pas", "unit Broken;\r\ninterface\r\nend.\r\n"),
-                           home_.write("Unit1.pas", kUnit)};
+    project_->UnitFiles = {
+        home_.write("Broken.pas", "unit Broken;\r\ninterface\r\n{ implementation }\r\nend.\r\n"),
+        home_.write("Unit1.pas", kUnit)};
     project_->FormFiles = {home_.write("Unit1.dfm", kForm)};
     project_->UnitCount = 2;
     project_->FormCount = 1;

@@ -252,7 +252,8 @@ std::vector<int> TGlobalVars::constantLines(const LineForms& owner,
     searched.push_back(n);
     values.push_back(value);
   }
-  const std::vector<LinesHolding> holding = findLinesHolding(values, text.views(), 2);
+  const std::vector<LinesHolding> holding = findLinesHolding(
+      values, text.size(), [&text](size_t n) { return text[n]; }, 2);
   for (size_t s = 0; s < searched.size(); ++s)
     if (holding[s].count == 1) lines[searched[s]] = holding[s].firstLine;
   return lines;

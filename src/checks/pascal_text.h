@@ -16,7 +16,7 @@ namespace sorvik {
 class TProcedureItem;
 
 // Entry `line` of one of a unit's parallel lists.
-inline const std::string_view& lineOf(const LineList& lines, int line) {
+inline std::string_view lineOf(const LineList& lines, int line) {
   return lines[static_cast<size_t>(line)];
 }
 

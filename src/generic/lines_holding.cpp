@@ -89,14 +89,16 @@ class Automaton {
 }  // namespace
 
 std::vector<LinesHolding> findLinesHolding(const std::vector<std::string_view>& texts,
-                                           std::span<const std::string_view> lines, int limit) {
+                                           size_t lineCount,
+                                           const std::function<std::string_view(size_t)>& lineAt,
+                                           int limit) {
   std::vector<LinesHolding> holding(texts.size());
   if (texts.empty()) return holding;
   const Automaton automaton(texts);
   std::vector<int> lastLine(texts.size(), -1);
-  for (size_t n = 0; n < lines.size(); ++n) {
+  for (size_t n = 0; n < lineCount; ++n) {
     const int line = static_cast<int>(n);
-    automaton.scan(lines[n], [&](size_t index) {
+    automaton.scan(lineAt(n), [&](size_t index) {
       if (lastLine[index] == line) return;
       lastLine[index] = line;
       LinesHolding& found = holding[index];

@@ -3,7 +3,8 @@
 // unit in every line of it stays linear.
 #pragma once
 
-#include <span>
+#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,8 +16,11 @@ struct LinesHolding {
   int firstLine = -1;  // the first of them; -1 when none does
 };
 
-// For each text (none empty), the lines of `lines` that hold it.
+// For each text (none empty), the lines that hold it of the `lineCount` lines that
+// `lineAt` hands out.
 std::vector<LinesHolding> findLinesHolding(const std::vector<std::string_view>& texts,
-                                           std::span<const std::string_view> lines, int limit);
+                                           size_t lineCount,
+                                           const std::function<std::string_view(size_t)>& lineAt,
+                                           int limit);
 
 }  // namespace sorvik

@@ -17,11 +17,11 @@ namespace {
 
 // Prepared units kept from pass 1 for pass 2: a small project keeps all of them, a large one
 // as many as fit, so that memory follows the largest unit rather than the project.
-constexpr size_t kKeptBytes = size_t{48} << 20;
+constexpr size_t kKeptBytes = size_t{32} << 20;
 // How far the workers may run ahead of the walk: far enough that a large unit is begun
 // while the walk is still busy with the units before it.
 constexpr size_t kAheadItems = 64;
-constexpr size_t kAheadBytes = size_t{64} << 20;
+constexpr size_t kAheadBytes = size_t{40} << 20;
 
 }  // namespace
 

@@ -108,11 +108,10 @@ bool keepBraceGroup(std::string_view group, bool useIfDefs) {
 
 // The lines joined with CR LF. Blanking keeps every length and line break, so the original
 // lengths split the blanked text again even when a line itself holds a CR or LF.
-template <class Lines>
-void joinLines(const Lines& lines, std::string& text) {
+void joinLines(const std::vector<std::string>& lines, std::string& text) {
   text.clear();
   size_t total = 0;
-  for (const auto& line : lines) total += line.size() + 2;
+  for (const std::string& line : lines) total += line.size() + 2;
   text.reserve(total);
   for (size_t n = 0; n < lines.size(); ++n) {
     if (n > 0) text += "\r\n";
@@ -177,14 +176,43 @@ void BlankBraces(std::vector<std::string>& lines) {
   onJoinedText(lines, blankBraceGroups);
 }
 
-void BlankBraces(std::span<const std::string_view> lines, std::string& text,
+// The same walk as forEachComment with braces only, a line at a time: a group may run over
+// many lines, and an opening closes when any "}" follows it, which the last "}" tells.
+void BlankBraces(const LineList& lines, std::string& line,
                  const std::function<void(size_t, std::string_view)>& visit) {
-  joinLines(lines, text);
-  blankBraceGroups(text);
-  size_t pos = 0;
+  size_t lastLine = lines.size();  // the line of the last "}"; size() when there is none
+  size_t lastAt = 0;
+  for (size_t n = lines.size(); n-- > 0;) {
+    if (const size_t at = lines[n].rfind('}'); at != std::string_view::npos) {
+      lastLine = n;
+      lastAt = at;
+      break;
+    }
+  }
+  bool inGroup = false;
+  bool braceCloses = lastLine < lines.size();
   for (size_t n = 0; n < lines.size(); ++n) {
-    visit(n, std::string_view(text).substr(pos, lines[n].size()));
-    pos += lines[n].size() + 2;
+    line.assign(lines[n]);
+    bool inLiteral = false;
+    for (size_t i = 0; i < line.size(); ++i) {
+      const char c = line[i];
+      if (inGroup) {
+        inGroup = c != '}';
+        if (!isLineBreak(c)) line[i] = ' ';
+      } else if (isLineBreak(c)) {
+        inLiteral = false;
+      } else if (c == '\'') {
+        inLiteral = !inLiteral;
+      } else if (!inLiteral && braceCloses && c == '{') {
+        if (n < lastLine || (n == lastLine && i < lastAt)) {
+          inGroup = true;
+          line[i] = ' ';
+        } else {
+          braceCloses = false;
+        }
+      }
+    }
+    visit(n, line);
   }
 }
 

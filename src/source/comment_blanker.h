@@ -4,10 +4,11 @@
 
 #include <cstddef>
 #include <functional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "source/line_forms.h"
 
 namespace sorvik {
 
@@ -26,9 +27,9 @@ int blankComments(std::vector<std::string>& lines, bool cStyle,
 // Blanks every brace group outside string literals.
 void BlankBraces(std::vector<std::string>& lines);
 // The same on `lines`, which stay as they are: `visit` is handed every line's index and its
-// text with the groups blanked. `joined` is room for the text, kept by a caller that blanks
-// many times.
-void BlankBraces(std::span<const std::string_view> lines, std::string& joined,
+// text with the groups blanked. `line` is room for one line's text, kept by a caller that
+// blanks many times.
+void BlankBraces(const LineList& lines, std::string& line,
                  const std::function<void(size_t, std::string_view)>& visit);
 
 }  // namespace sorvik

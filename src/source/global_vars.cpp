@@ -252,7 +252,8 @@ std::vector<int> TGlobalVars::constantLines(const LineForms& owner,
     searched.push_back(n);
     values.push_back(value);
   }
-  const std::vector<LinesHolding> holding = findLinesHolding(values, text.views(), 2);
+  const std::vector<LinesHolding> holding = findLinesHolding(
+      values, text.size(), [&text](size_t n) { return text[n]; }, 2);
   for (size_t s = 0; s < searched.size(); ++s)
     if (holding[s].count == 1) lines[searched[s]] = holding[s].firstLine;
   return lines;
@@ -274,8 +275,8 @@ void collectUnitGlobals(TProject& project, const TCodeUnitHeader& header) {
             line < 0 ? -1 : header.LineMap[static_cast<size_t>(line)]);
     }
   }
-  sourceRunData(project).GlobalsByUnit.insert_or_assign(upperCase(header.FilePath),
-                                                        std::move(globals));
+  sourceRunData(project).ConstantsByUnit.insert_or_assign(upperCase(header.FilePath),
+                                                          std::move(globals.Constants));
 }
 
 void collectOwnConstants(TCodeUnit& unit) {
@@ -302,7 +303,7 @@ const std::vector<size_t>& UnitIndex::named(const std::vector<std::string>& unit
 ConstantList ConstantsForRoutine(TProject& project, const TCodeUnit& unit) {
   ConstantList constants;
   SourceRunData& data = sourceRunData(project);
-  if (data.GlobalsByUnit.empty()) return constants;
+  if (data.ConstantsByUnit.empty()) return constants;
   // The unit itself and the units it uses, from the last in the project to the first.
   const std::string name = fileNameOf(unit.FilePath);
   std::vector<size_t> units = data.Units.named(
@@ -315,9 +316,9 @@ ConstantList ConstantsForRoutine(TProject& project, const TCodeUnit& unit) {
   std::sort(units.begin(), units.end(), std::greater<>());
   units.erase(std::unique(units.begin(), units.end()), units.end());
   for (const size_t i : units) {
-    if (const auto found = data.GlobalsByUnit.find(data.Units.key(i));
-        found != data.GlobalsByUnit.end())
-      constants.append(found->second.Constants);
+    if (const auto found = data.ConstantsByUnit.find(data.Units.key(i));
+        found != data.ConstantsByUnit.end())
+      constants.append(found->second);
   }
   return constants;
 }

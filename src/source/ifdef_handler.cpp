@@ -218,7 +218,7 @@ void TIFDEFHandler::applyVariant(int k) {
       result.copyFrom(loaded_, line.origin);
   }
   uint64_t after = 0;
-  BlankBraces(result.Lines.views(), joined_, [&](size_t i, std::string_view blanked) {
+  BlankBraces(result.Lines, joined_, [&](size_t i, std::string_view blanked) {
     after = foldLine(after, lineHash(blanked));
     if (blanked != result.Lines[i]) result.set(i, blanked);
   });

@@ -123,26 +123,8 @@ size_t rawPosition(std::string_view raw, size_t compactPos) {
   return found;
 }
 
-std::string_view TextStore::add(std::string_view text) {
-  if (text.empty()) return {};
-  if (room_ - used_ < text.size()) {
-    // Blocks grow with the store, so that a large unit needs few of them and a small one
-    // wastes little.
-    constexpr size_t kFirstBlock = size_t{16} << 10;
-    constexpr size_t kLargestBlock = size_t{4} << 20;
-    room_ = std::max(text.size(), std::min(kLargestBlock, std::max(kFirstBlock, bytes_)));
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(room_));
-    used_ = 0;
-    bytes_ += room_;
-  }
-  char* at = blocks_.back().get() + used_;
-  std::copy(text.begin(), text.end(), at);
-  used_ += text.size();
-  return {at, text.size()};
-}
-
 void LineForms::reserve(size_t count) {
-  for (LineList* list : lists()) list->views_.reserve(count);
+  for (LineList* list : lists()) list->texts_.reserve(count);
   LineMap.reserve(count);
 }
 
@@ -153,7 +135,7 @@ void LineForms::clear() {
 }
 
 void LineForms::resize(size_t count) {
-  for (LineList* list : lists()) list->views_.resize(count);
+  for (LineList* list : lists()) list->texts_.resize(count);
   LineMap.resize(count);
 }
 
@@ -221,7 +203,7 @@ LineForms::Views LineForms::store(std::string_view text) {
 }
 
 void LineForms::pushViews(const Views& views, int fileLine) {
-  for (size_t form = 0; form < views.size(); ++form) lists()[form]->views_.push_back(views[form]);
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->texts_.push_back(views[form]);
   LineMap.push_back(fileLine);
 }
 
@@ -231,7 +213,7 @@ void LineForms::append(std::string_view text, int fileLine) {
 
 void LineForms::set(size_t i, std::string_view text) {
   const Views views = store(text);
-  for (size_t form = 0; form < views.size(); ++form) lists()[form]->views_[i] = views[form];
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->texts_[i] = views[form];
 }
 
 void LineForms::push(const ProcessedLine& line) {
@@ -247,32 +229,32 @@ ProcessedLine LineForms::take(size_t i) const {
 }
 
 void LineForms::blank(size_t i) {
-  for (LineList* list : lists()) list->views_[i] = {};
+  for (LineList* list : lists()) list->texts_[i] = {};
 }
 
 void LineForms::copyFrom(const LineForms& from, size_t i) {
   share(from);
   Views views;
-  for (size_t form = 0; form < views.size(); ++form) views[form] = (*from.lists()[form])[i];
+  for (size_t form = 0; form < views.size(); ++form) views[form] = from.lists()[form]->texts_[i];
   pushViews(views, from.LineMap[i]);
 }
 
 void LineForms::replaceRange(size_t first, size_t count, const LineForms& with) {
   share(with);
   for (size_t form = 0; form < 5; ++form)
-    replaceItems(lists()[form]->views_, first, count, with.lists()[form]->views_);
+    replaceItems(lists()[form]->texts_, first, count, with.lists()[form]->texts_);
   replaceItems(LineMap, first, count, with.LineMap);
 }
 
 void LineForms::erase(size_t i) {
   const auto at = static_cast<std::ptrdiff_t>(i);
-  for (LineList* list : lists()) list->views_.erase(list->views_.begin() + at);
+  for (LineList* list : lists()) list->texts_.erase(list->texts_.begin() + at);
   LineMap.erase(LineMap.begin() + at);
 }
 
 size_t LineForms::bytes() const {
   size_t total = sizeof(LineForms) + LineMap.capacity() * sizeof(int);
-  for (const LineList* list : lists()) total += list->views_.capacity() * sizeof(std::string_view);
+  for (const LineList* list : lists()) total += list->texts_.capacity() * sizeof(StoredText);
   return total + (store_ ? store_->bytes() : 0);
 }
 

@@ -4,11 +4,13 @@
 
 #include <array>
 #include <cstddef>
+#include <iterator>
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "source/text_store.h"
 
 namespace sorvik {
 
@@ -32,35 +34,42 @@ struct ProcessedLine {
 };
 ProcessedLine processLine(std::string text, int fileLine);
 
-// Text that stays where it is written until the store goes: the forms of a unit's lines
-// live side by side in a few large blocks instead of a block of their own each.
-class TextStore {
- public:
-  std::string_view add(std::string_view text);
-  size_t bytes() const { return bytes_; }
-
- private:
-  std::vector<std::unique_ptr<char[]>> blocks_;
-  size_t used_ = 0;  // of the last block
-  size_t room_ = 0;  // the last block's size
-  size_t bytes_ = 0;
-};
-
-// One form of every line: read-only views into the stores of the lists that hold them.
+// One form of every line: read-only texts in the stores of the lists that hold them.
 class LineList {
  public:
-  const std::string_view& operator[](size_t i) const { return views_[i]; }
-  const std::string_view& back() const { return views_.back(); }
-  size_t size() const { return views_.size(); }
-  bool empty() const { return views_.empty(); }
-  auto begin() const { return views_.begin(); }
-  auto end() const { return views_.end(); }
-  std::span<const std::string_view> views() const { return views_; }
-  std::vector<std::string> strings() const { return {views_.begin(), views_.end()}; }
+  class Iterator {
+   public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = std::string_view;
+    using difference_type = std::ptrdiff_t;
+    using pointer = void;
+    using reference = std::string_view;
+
+    Iterator() = default;
+    explicit Iterator(const StoredText* at) : at_(at) {}
+    std::string_view operator*() const { return at_->view(); }
+    Iterator& operator++() {
+      ++at_;
+      return *this;
+    }
+    Iterator operator++(int) { return Iterator(at_++); }
+    bool operator==(const Iterator&) const = default;
+
+   private:
+    const StoredText* at_ = nullptr;
+  };
+
+  std::string_view operator[](size_t i) const { return texts_[i].view(); }
+  std::string_view back() const { return texts_.back().view(); }
+  size_t size() const { return texts_.size(); }
+  bool empty() const { return texts_.empty(); }
+  Iterator begin() const { return Iterator(texts_.data()); }
+  Iterator end() const { return Iterator(texts_.data() + texts_.size()); }
+  std::vector<std::string> strings() const { return {begin(), end()}; }
 
  private:
   friend struct LineForms;
-  std::vector<std::string_view> views_;
+  std::vector<StoredText> texts_;
 };
 
 // Parallel lists, one entry per processed line: entry i of each describes the same line.
@@ -104,7 +113,7 @@ struct LineForms {
   size_t bytes() const;
 
  private:
-  using Views = std::array<std::string_view, 5>;  // a line's forms, in the lists' order
+  using Views = std::array<StoredText, 5>;  // a line's forms, in the lists' order
 
   std::array<LineList*, 5> lists();
   std::array<const LineList*, 5> lists() const;

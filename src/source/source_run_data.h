@@ -30,8 +30,9 @@ class UnitIndex {
 
 struct SourceRunData : RunData {
   TCodeLoader Loader;
-  // Pass 1: each unit's global declarations and constants, by upper-cased path.
-  std::unordered_map<std::string, TGlobalVars> GlobalsByUnit;
+  // Pass 1: each unit's global constants, by upper-cased path. Only the constants are kept:
+  // a large unit's declaration lines would stay for the rest of the run.
+  std::unordered_map<std::string, ConstantList> ConstantsByUnit;
   UnitIndex Units;
   // The routines walked in the first variant of each unit, in walk order.
   std::vector<TProcedureHeader> RoutineHeaders;

@@ -102,7 +102,7 @@ PreparedUnit prepareCodeUnit(const PrepareTask& task, const PrepareOptions& opti
   if (!options.useIfDefs && !options.searching &&
       std::any_of(header->Lines.begin(), header->Lines.end(), hasBrace)) {
     std::string joined;
-    BlankBraces(header->Lines.views(), joined, [&](size_t i, std::string_view blanked) {
+    BlankBraces(header->Lines, joined, [&](size_t i, std::string_view blanked) {
       if (blanked != header->Lines[i]) header->set(i, blanked);
     });
   }

@@ -1,6 +1,7 @@
 // Text of any shape keeps its lines and their lengths through the comment blanker; only
 // blanks are put in, and a second blanking finds nothing left to blank. Splitting the
-// comments off gives two texts that together make the original.
+// comments off gives two texts that together make the original. Blanking brace groups a
+// line at a time gives what blanking them in the joined lines does.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "generic/text_file.h"
 #include "source/comment_blanker.h"
+#include "source/line_forms.h"
 #include "source/split_comments.h"
 
 namespace {
@@ -67,6 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> braces = lines;
     sorvik::BlankBraces(braces);
     checkOnlyBlanked(lines, braces);
+    // A line at a time, the lists' walk blanks what the walk over the joined text does.
+    sorvik::LineForms forms;
+    for (const std::string& line : lines) forms.append(line, 0);
+    std::string room;
+    sorvik::BlankBraces(forms.Lines, room, [&](size_t n, std::string_view blanked) {
+      if (blanked != braces[n]) __builtin_trap();
+    });
   }
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "source/line_forms.h"
+
 namespace sorvik {
 namespace {
 
@@ -105,12 +107,12 @@ TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
   const Lines blanked = {"          A", "'{'  ", " c", "{open"};
   // The lines stay as they are; each line's blanked text is handed out, and a line
   // holding a line break of its own keeps its place.
-  const std::string broken = "x{\r\n}y";
-  std::vector<std::string_view> views = {broken};
-  views.insert(views.end(), lines.begin(), lines.end());
-  std::string joined;
+  LineForms forms;
+  forms.append("x{\r\n}y", 0);
+  for (const std::string& line : lines) forms.append(line, static_cast<int>(forms.size()));
+  std::string room;
   Lines handed;
-  BlankBraces(views, joined, [&](size_t i, std::string_view text) {
+  BlankBraces(forms.Lines, room, [&](size_t i, std::string_view text) {
     EXPECT_EQ(i, handed.size());
     handed.emplace_back(text);
   });
@@ -120,6 +122,30 @@ TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
 
   BlankBraces(lines);
   EXPECT_EQ(lines, blanked);
+}
+
+// Groups over many lines, openings after the last closing, literals cut off at a line's end:
+// the lists are blanked a line at a time as the joined lines are.
+TEST(BlankBracesTest, ListsAreBlankedAsTheJoinedLines) {
+  const std::vector<Lines> cases = {
+      {"a { b", "c", "d } e { f", "g } h"},
+      {"x := 'it''s {", "{ y }", "z } {", "w"},
+      {"{a}{b", "c}d{e", "f"},
+      {"'open", "{ closed }", "}"},
+      {"}", "{", "{}"},
+      {},
+  };
+  for (const Lines& lines : cases) {
+    Lines joined = lines;
+    BlankBraces(joined);
+    LineForms forms;
+    for (const std::string& line : lines) forms.append(line, 0);
+    std::string room;
+    Lines handed;
+    BlankBraces(forms.Lines, room,
+                [&](size_t, std::string_view text) { handed.emplace_back(text); });
+    EXPECT_EQ(handed, joined) << ::testing::PrintToString(lines);
+  }
 }
 
 }  // namespace

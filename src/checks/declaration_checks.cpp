@@ -153,7 +153,7 @@ struct DeclaredNames {
 };
 DeclaredNames declaredNames(std::string_view upper) {
   DeclaredNames declared;
-  for (const std::string& group : splitOutsideLiterals(upper, ';')) {
+  for (const std::string_view group : splitOutsideLiterals(upper, ';')) {
     if (trimView(group).empty()) continue;
     ++declared.groups;
     for (const std::string& name : split(group.substr(0, group.find(':')), ',')) {

@@ -45,7 +45,7 @@ std::vector<std::string> unitVariables(const TCodeUnit& unit) {
     }
     const size_t colon = rest.find(':');
     if (!inVar || colon == std::string_view::npos) continue;
-    for (const std::string& name : splitOutsideLiterals(rest.substr(0, colon), ','))
+    for (const std::string_view name : splitOutsideLiterals(rest.substr(0, colon), ','))
       names.push_back(trim(name));
   }
   return names;

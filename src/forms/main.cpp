@@ -3,10 +3,12 @@
 
 #include "forms/main_form.h"
 #include "forms/qt_text.h"
+#include "platform/memory_tuning.h"
 #include "project/program_folder.h"
 #include "report/library_setup.h"
 
 int main(int argc, char** argv) {
+  sorvik::keepFreedMemoryForReuse();
   QApplication application(argc, argv);
   QApplication::setApplicationName("sorvik");
   QApplication::setApplicationVersion(SORVIK_VERSION);

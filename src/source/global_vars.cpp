@@ -206,7 +206,10 @@ void TGlobalVars::removeUsesClause() {
 }
 
 void TGlobalVars::parseConstants() {
+  size_t room = 0;
+  for (const std::string& line : DeclLines) room += line.size();
   std::string kept;
+  kept.reserve(room);
   bool anyConst = false;
   bool inConst = false;
   for (const std::string& line : DeclLines) {
@@ -222,7 +225,8 @@ void TGlobalVars::parseConstants() {
   }
   if (!anyConst) return;
   // The lines are compact already: no blank stands beside a ";" outside a literal.
-  const std::vector<std::string> declarations = splitOutsideLiterals(joinLiterals(kept), ';');
+  const std::string joined = joinLiterals(kept);
+  const std::vector<std::string_view> declarations = splitOutsideLiterals(joined, ';');
   for (size_t k = 0; k < declarations.size(); ++k) {
     if (std::optional<Declaration> found = parseDeclaration(declarations[k])) {
       Constants.Names.push_back(std::move(found->name));

@@ -98,16 +98,19 @@ std::string removeBlanks(std::string_view text) {
   return out;
 }
 
-std::vector<std::string> splitOutsideLiterals(std::string_view text, char separator) {
-  std::vector<std::string> parts(1);
+std::vector<std::string_view> splitOutsideLiterals(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
   bool inLiteral = false;
-  for (const char c : text) {
+  size_t start = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
     if (c == '\'') inLiteral = !inLiteral;
-    if (c == separator && !inLiteral)
-      parts.emplace_back();
-    else
-      parts.back() += c;
+    if (c == separator && !inLiteral) {
+      parts.push_back(text.substr(start, i - start));
+      start = i + 1;
+    }
   }
+  parts.push_back(text.substr(start));
   return parts;
 }
 

@@ -21,8 +21,8 @@ std::string upperOutsideLiterals(std::string_view text);
 std::string compactLine(std::string_view text);
 // Blanks and tabs outside literals removed.
 std::string removeBlanks(std::string_view text);
-// Splits at `separator` outside string literals.
-std::vector<std::string> splitOutsideLiterals(std::string_view text, char separator);
+// Splits at `separator` outside string literals: views into `text`.
+std::vector<std::string_view> splitOutsideLiterals(std::string_view text, char separator);
 // The position in `raw` (0-based) of the character at `compactPos` of compactLine(raw); the
 // length of `raw` past its end.
 size_t rawPosition(std::string_view raw, size_t compactPos);

@@ -84,7 +84,8 @@ TEST(RawPositionTest, MapsCompactPositionsBackToTheLine) {
 }
 
 TEST(SplitOutsideLiteralsTest, KeepsSeparatorsInLiterals) {
-  EXPECT_EQ(splitOutsideLiterals("A='x;y';B=2", ';'), (std::vector<std::string>{"A='x;y'", "B=2"}));
+  EXPECT_EQ(splitOutsideLiterals("A='x;y';B=2", ';'),
+            (std::vector<std::string_view>{"A='x;y'", "B=2"}));
 }
 
 }  // namespace

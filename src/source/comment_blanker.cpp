@@ -192,7 +192,13 @@ void BlankBraces(const LineList& lines, std::string& line,
   bool inGroup = false;
   bool braceCloses = lastLine < lines.size();
   for (size_t n = 0; n < lines.size(); ++n) {
-    line.assign(lines[n]);
+    const std::string_view text = lines[n];
+    // Outside a group only a "{" that some "}" follows changes a line: most lines have none.
+    if (!inGroup && (!braceCloses || text.find('{') == std::string_view::npos)) {
+      visit(n, text);
+      continue;
+    }
+    line.assign(text);
     bool inLiteral = false;
     for (size_t i = 0; i < line.size(); ++i) {
       const char c = line[i];

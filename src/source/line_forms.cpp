@@ -36,8 +36,8 @@ void compactWalk(std::string_view text, Keep keep, Blank blank) {
   }
 }
 
-template <class Vector>
-void replaceItems(Vector& target, size_t first, size_t count, const Vector& with) {
+void replaceItems(std::vector<int>& target, size_t first, size_t count,
+                  const std::vector<int>& with) {
   const auto at = target.begin() + static_cast<std::ptrdiff_t>(first);
   const auto common = static_cast<std::ptrdiff_t>(std::min(count, with.size()));
   std::copy(with.begin(), with.begin() + common, at);
@@ -126,8 +126,49 @@ size_t rawPosition(std::string_view raw, size_t compactPos) {
   return found;
 }
 
+void LineList::push(StoredText text) {
+  if (chunks_.empty() || chunks_.back().size() == kChunk) chunks_.emplace_back();
+  chunks_.back().push_back(text);
+  ++size_;
+}
+
+void LineList::resize(size_t count) {
+  if (count > size_) {
+    while (size_ < count) push({});
+    return;
+  }
+  const size_t chunks = (count + kChunk - 1) >> kChunkBits;
+  chunks_.resize(chunks);
+  if (chunks > 0) chunks_.back().resize(count - ((chunks - 1) << kChunkBits));
+  size_ = count;
+}
+
+void LineList::replace(size_t first, size_t count, const LineList& with) {
+  if (count == with.size()) {
+    for (size_t i = 0; i < count; ++i) at(first + i) = with.at(i);
+    return;
+  }
+  std::vector<StoredText> tail;
+  tail.reserve(size_ - first - count);
+  for (size_t i = first + count; i < size_; ++i) tail.push_back(at(i));
+  resize(first);
+  for (size_t i = 0; i < with.size(); ++i) push(with.at(i));
+  for (const StoredText text : tail) push(text);
+}
+
+void LineList::erase(size_t i) {
+  for (size_t next = i + 1; next < size_; ++next) at(next - 1) = at(next);
+  resize(size_ - 1);
+}
+
+size_t LineList::bytes() const {
+  size_t total = chunks_.capacity() * sizeof(std::vector<StoredText>);
+  for (const std::vector<StoredText>& chunk : chunks_)
+    total += chunk.capacity() * sizeof(StoredText);
+  return total;
+}
+
 void LineForms::reserve(size_t count) {
-  for (LineList* list : lists()) list->texts_.reserve(count);
   LineMap.reserve(count);
 }
 
@@ -138,7 +179,7 @@ void LineForms::clear() {
 }
 
 void LineForms::resize(size_t count) {
-  for (LineList* list : lists()) list->texts_.resize(count);
+  for (LineList* list : lists()) list->resize(count);
   LineMap.resize(count);
 }
 
@@ -206,7 +247,7 @@ LineForms::Views LineForms::store(std::string_view text) {
 }
 
 void LineForms::pushViews(const Views& views, int fileLine) {
-  for (size_t form = 0; form < views.size(); ++form) lists()[form]->texts_.push_back(views[form]);
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->push(views[form]);
   LineMap.push_back(fileLine);
 }
 
@@ -216,7 +257,7 @@ void LineForms::append(std::string_view text, int fileLine) {
 
 void LineForms::set(size_t i, std::string_view text) {
   const Views views = store(text);
-  for (size_t form = 0; form < views.size(); ++form) lists()[form]->texts_[i] = views[form];
+  for (size_t form = 0; form < views.size(); ++form) lists()[form]->at(i) = views[form];
 }
 
 void LineForms::push(const ProcessedLine& line) {
@@ -232,32 +273,30 @@ ProcessedLine LineForms::take(size_t i) const {
 }
 
 void LineForms::blank(size_t i) {
-  for (LineList* list : lists()) list->texts_[i] = {};
+  for (LineList* list : lists()) list->at(i) = {};
 }
 
 void LineForms::copyFrom(const LineForms& from, size_t i) {
   share(from);
   Views views;
-  for (size_t form = 0; form < views.size(); ++form) views[form] = from.lists()[form]->texts_[i];
+  for (size_t form = 0; form < views.size(); ++form) views[form] = from.lists()[form]->at(i);
   pushViews(views, from.LineMap[i]);
 }
 
 void LineForms::replaceRange(size_t first, size_t count, const LineForms& with) {
   share(with);
-  for (size_t form = 0; form < 5; ++form)
-    replaceItems(lists()[form]->texts_, first, count, with.lists()[form]->texts_);
+  for (size_t form = 0; form < 5; ++form) lists()[form]->replace(first, count, *with.lists()[form]);
   replaceItems(LineMap, first, count, with.LineMap);
 }
 
 void LineForms::erase(size_t i) {
-  const auto at = static_cast<std::ptrdiff_t>(i);
-  for (LineList* list : lists()) list->texts_.erase(list->texts_.begin() + at);
-  LineMap.erase(LineMap.begin() + at);
+  for (LineList* list : lists()) list->erase(i);
+  LineMap.erase(LineMap.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
 size_t LineForms::bytes() const {
   size_t total = sizeof(LineForms) + LineMap.capacity() * sizeof(int);
-  for (const LineList* list : lists()) total += list->texts_.capacity() * sizeof(StoredText);
+  for (const LineList* list : lists()) total += list->bytes();
   return total + (store_ ? store_->bytes() : 0);
 }
 

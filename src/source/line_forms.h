@@ -34,7 +34,9 @@ struct ProcessedLine {
 };
 ProcessedLine processLine(std::string text, int fileLine);
 
-// One form of every line: read-only texts in the stores of the lists that hold them.
+// One form of every line: read-only texts in the stores of the lists that hold them. The
+// handles sit in chunks of a fixed size, so that a large unit's list grows without moving
+// what it holds and takes little more room than its lines need.
 class LineList {
  public:
   class Iterator {
@@ -46,30 +48,45 @@ class LineList {
     using reference = std::string_view;
 
     Iterator() = default;
-    explicit Iterator(const StoredText* at) : at_(at) {}
-    std::string_view operator*() const { return at_->view(); }
+    Iterator(const LineList* list, size_t i) : list_(list), i_(i) {}
+    std::string_view operator*() const { return (*list_)[i_]; }
     Iterator& operator++() {
-      ++at_;
+      ++i_;
       return *this;
     }
-    Iterator operator++(int) { return Iterator(at_++); }
+    Iterator operator++(int) { return {list_, i_++}; }
     bool operator==(const Iterator&) const = default;
 
    private:
-    const StoredText* at_ = nullptr;
+    const LineList* list_ = nullptr;
+    size_t i_ = 0;
   };
 
-  std::string_view operator[](size_t i) const { return texts_[i].view(); }
-  std::string_view back() const { return texts_.back().view(); }
-  size_t size() const { return texts_.size(); }
-  bool empty() const { return texts_.empty(); }
-  Iterator begin() const { return Iterator(texts_.data()); }
-  Iterator end() const { return Iterator(texts_.data() + texts_.size()); }
+  std::string_view operator[](size_t i) const { return at(i).view(); }
+  std::string_view back() const { return at(size_ - 1).view(); }
+  size_t size() const { return size_; }
+  bool empty() const { return size_ == 0; }
+  Iterator begin() const { return {this, 0}; }
+  Iterator end() const { return {this, size_}; }
   std::vector<std::string> strings() const { return {begin(), end()}; }
 
  private:
   friend struct LineForms;
-  std::vector<StoredText> texts_;
+  static constexpr size_t kChunkBits = 14;
+  static constexpr size_t kChunk = size_t{1} << kChunkBits;
+
+  const StoredText& at(size_t i) const { return chunks_[i >> kChunkBits][i & (kChunk - 1)]; }
+  StoredText& at(size_t i) { return chunks_[i >> kChunkBits][i & (kChunk - 1)]; }
+  void push(StoredText text);
+  // Keeps the first `count` texts, or adds empty ones up to `count`.
+  void resize(size_t count);
+  // Replaces the `count` texts from `first` by those of `with`.
+  void replace(size_t first, size_t count, const LineList& with);
+  void erase(size_t i);
+  size_t bytes() const;
+
+  std::vector<std::vector<StoredText>> chunks_;  // all full but the last
+  size_t size_ = 0;
 };
 
 // Parallel lists, one entry per processed line: entry i of each describes the same line.
@@ -91,8 +108,9 @@ struct LineForms {
   LineForms& operator=(const LineForms&) = delete;
 
   size_t size() const { return LineMap.size(); }
+  // Makes room for `count` file lines; the lists grow a chunk at a time.
   void reserve(size_t count);
-  // Empties the lists; the room they took stays for the lines to come.
+  // Empties the lists; the line map keeps its room for the lines to come.
   void clear();
   // Keeps the first `count` lines.
   void resize(size_t count);

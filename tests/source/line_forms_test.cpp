@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace sorvik {
 namespace {
@@ -71,6 +74,42 @@ TEST(LineFormsTest, LinesTakenFromOtherListsOutliveThem) {
   EXPECT_EQ(copy.LineMap, (std::vector<int>{2, 1}));
   copy.erase(0);
   EXPECT_EQ(copy.CompactLines[0], "B:=2;");
+}
+
+// A large unit's lists span many chunks: lines erased, replaced, inserted and cut off across
+// chunk boundaries keep every other line in its place, as a plain list of the texts does.
+TEST(LineFormsTest, ChangesAcrossChunksKeepTheOtherLines) {
+  constexpr size_t kLines = 40000;  // more than two chunks
+  LineForms forms;
+  std::vector<std::string> model;
+  for (size_t i = 0; i < kLines; ++i) {
+    model.push_back("x" + std::to_string(i) + " := " + std::to_string(i % 7) + ";");
+    forms.append(model.back(), static_cast<int>(i));
+  }
+  const auto replace = [&](size_t first, size_t count, std::vector<std::string> with) {
+    LineForms lines;
+    for (const std::string& text : with) lines.append(text, -1);
+    forms.replaceRange(first, count, lines);
+    model.erase(model.begin() + static_cast<std::ptrdiff_t>(first),
+                model.begin() + static_cast<std::ptrdiff_t>(first + count));
+    model.insert(model.begin() + static_cast<std::ptrdiff_t>(first), with.begin(), with.end());
+  };
+  forms.erase(16383);  // the last line of the first chunk
+  model.erase(model.begin() + 16383);
+  replace(16380, 0, {"a;", "b;", "c;", "d;", "e;"});  // over the boundary
+  replace(32760, 20, {"f;"});
+  replace(100, 2, {"g;", "h;"});
+  ASSERT_EQ(forms.size(), model.size());
+  EXPECT_EQ(forms.Lines.strings(), model);
+  EXPECT_EQ(forms.ScanLines[16383], "D;");
+  EXPECT_EQ(forms.LineMap[16384], -1);
+  EXPECT_EQ(forms.LineMap[16385], 16380);
+  forms.resize(16384);
+  model.resize(16384);
+  EXPECT_EQ(forms.Lines.strings(), model);
+  EXPECT_EQ(forms.Lines.back(), model.back());
+  forms.resize(0);
+  EXPECT_TRUE(forms.Lines.empty());
 }
 
 TEST(RawPositionTest, MapsCompactPositionsBackToTheLine) {

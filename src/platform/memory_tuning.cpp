@@ -11,10 +11,9 @@ namespace sorvik {
 void keepFreedMemoryForReuse() {
 #if defined(__GLIBC__)
   // Blocks below 32 MB come from the heap, where a freed one serves the next unit, and up to
-  // 128 MB freed at the heap's top stay with the process. The peak stays what the largest
-  // units held at once: freed room is reused before new room is taken.
+  // 32 MB freed at the heap's top stay with the process for the units to come.
   mallopt(M_MMAP_THRESHOLD, 32 << 20);
-  mallopt(M_TRIM_THRESHOLD, 128 << 20);
+  mallopt(M_TRIM_THRESHOLD, 32 << 20);
 #endif
 }
 

@@ -127,9 +127,18 @@ size_t rawPosition(std::string_view raw, size_t compactPos) {
 }
 
 void LineList::push(StoredText text) {
-  if (chunks_.empty() || chunks_.back().size() == kChunk) chunks_.emplace_back();
+  if (chunks_.empty() || chunks_.back().size() == kChunk) {
+    // Past the first chunk the list is a large unit's: the next chunk is taken whole.
+    chunks_.emplace_back();
+    if (chunks_.size() > 1) chunks_.back().reserve(kChunk);
+  }
   chunks_.back().push_back(text);
   ++size_;
+}
+
+void LineList::reserve(size_t count) {
+  if (chunks_.empty()) chunks_.emplace_back();
+  chunks_.front().reserve(std::min(count, kChunk));
 }
 
 void LineList::resize(size_t count) {
@@ -169,6 +178,7 @@ size_t LineList::bytes() const {
 }
 
 void LineForms::reserve(size_t count) {
+  for (LineList* list : lists()) list->reserve(count);
   LineMap.reserve(count);
 }
 

@@ -78,6 +78,8 @@ class LineList {
   const StoredText& at(size_t i) const { return chunks_[i >> kChunkBits][i & (kChunk - 1)]; }
   StoredText& at(size_t i) { return chunks_[i >> kChunkBits][i & (kChunk - 1)]; }
   void push(StoredText text);
+  // Makes room in the first chunk for up to `count` texts.
+  void reserve(size_t count);
   // Keeps the first `count` texts, or adds empty ones up to `count`.
   void resize(size_t count);
   // Replaces the `count` texts from `first` by those of `with`.

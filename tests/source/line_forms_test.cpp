@@ -81,6 +81,7 @@ TEST(LineFormsTest, LinesTakenFromOtherListsOutliveThem) {
 TEST(LineFormsTest, ChangesAcrossChunksKeepTheOtherLines) {
   constexpr size_t kLines = 40000;  // more than two chunks
   LineForms forms;
+  forms.reserve(100);  // room for a file's lines, before its includes add many more
   std::vector<std::string> model;
   for (size_t i = 0; i < kLines; ++i) {
     model.push_back("x" + std::to_string(i) + " := " + std::to_string(i % 7) + ";");

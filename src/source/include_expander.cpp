@@ -35,11 +35,16 @@ std::optional<std::string> includeName(std::string_view line) {
 // The lines of one file being expanded, with the include files that led to it: the unit's
 // own lines or an included file's, which other units may share.
 struct Frame {
-  const std::vector<std::string>* lines = nullptr;
-  std::shared_ptr<const IncludedFile> included;  // what `lines` belong to, unless the unit's
+  const std::vector<std::string>* unitLines = nullptr;  // the unit's own lines, or
+  std::shared_ptr<const IncludedFile> included;         // an included file's
   size_t next = 0;
   int fileLine = -1;               // the top directive's file line; -1 in the unit itself
   std::vector<std::string> chain;  // upper-cased paths of the files open around these lines
+
+  size_t size() const { return included ? included->size() : unitLines->size(); }
+  std::string_view line(size_t i) const {
+    return included ? included->line(i) : std::string_view((*unitLines)[i]);
+  }
 };
 
 class Expander {
@@ -54,12 +59,12 @@ class Expander {
     frames.push_back({&lines, nullptr, 0, -1, {upperCase(unitPath_)}});
     while (!frames.empty()) {
       Frame& frame = frames.back();
-      if (frame.next == frame.lines->size()) {
+      if (frame.next == frame.size()) {
         frames.pop_back();
         continue;
       }
       const size_t index = frame.next++;
-      const std::string& line = (*frame.lines)[index];
+      const std::string_view line = frame.line(index);
       const int fileLine = frame.fileLine >= 0 ? frame.fileLine : static_cast<int>(index);
       if (std::optional<Frame> included = expand(line, frame.chain)) {
         included->fileLine = fileLine;
@@ -72,7 +77,7 @@ class Expander {
 
  private:
   // The included file's lines, or nothing when the line stays as it is.
-  std::optional<Frame> expand(const std::string& line, const std::vector<std::string>& chain) {
+  std::optional<Frame> expand(std::string_view line, const std::vector<std::string>& chain) {
     const std::optional<std::string> name = includeName(line);
     if (!name) return std::nullopt;
     try {
@@ -87,13 +92,13 @@ class Expander {
       }
       std::shared_ptr<const IncludedFile> included = lookup_.read(path);
       if (!included) throw std::runtime_error("the file cannot be read: " + path);
-      comments_ += included->comments;
-      Frame frame{&included->lines, std::move(included), 0, -1, chain};
+      comments_ += included->comments();
+      Frame frame{nullptr, std::move(included), 0, -1, chain};
       frame.chain.push_back(key);
       return frame;
     } catch (const std::exception& failure) {
-      lookup_.failed("Error trying to perform an include on line:\r\r" + line + "\r\r" +
-                     failure.what());
+      lookup_.failed("Error trying to perform an include on line:\r\r" + std::string(line) +
+                     "\r\r" + failure.what());
       return std::nullopt;
     }
   }

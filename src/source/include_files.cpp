@@ -14,13 +14,24 @@ namespace {
 // it again, as it would without the store.
 constexpr size_t kKeptBytes = size_t{32} << 20;
 
-size_t fileBytes(const IncludedFile& file) {
-  size_t bytes = sizeof(IncludedFile);
-  for (const std::string& line : file.lines) bytes += sizeof(std::string) + line.capacity();
-  return bytes;
+}  // namespace
+
+IncludedFile::IncludedFile(const std::vector<std::string>& lines, int comments)
+    : comments_(comments) {
+  size_t length = 0;
+  for (const std::string& line : lines) length += line.size();
+  text_.reserve(length);
+  starts_.reserve(lines.size() + 1);
+  for (const std::string& line : lines) {
+    starts_.push_back(text_.size());
+    text_ += line;
+  }
+  starts_.push_back(text_.size());
 }
 
-}  // namespace
+size_t IncludedFile::bytes() const {
+  return sizeof(IncludedFile) + text_.capacity() + starts_.capacity() * sizeof(size_t);
+}
 
 std::shared_ptr<const IncludedFile> IncludeFiles::read(const std::string& path, bool useIfDefs) {
   {
@@ -29,10 +40,10 @@ std::shared_ptr<const IncludedFile> IncludeFiles::read(const std::string& path, 
   }
   std::optional<std::vector<std::string>> lines = readLines(path);
   if (!lines) return nullptr;
-  auto file = std::make_shared<IncludedFile>();
-  file->lines = std::move(*lines);
-  file->comments = BlankPascalComments(file->lines, false, useIfDefs);
-  const size_t bytes = fileBytes(*file);
+  const int comments = BlankPascalComments(*lines, false, useIfDefs);
+  auto file = std::make_shared<const IncludedFile>(*lines, comments);
+  lines.reset();
+  const size_t bytes = file->bytes();
   const std::lock_guard<std::mutex> hold(lock_);
   if (bytes_ + bytes <= kKeptBytes && files_.emplace(path, file).second) bytes_ += bytes;
   return file;

@@ -7,14 +7,30 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace sorvik {
 
-struct IncludedFile {
-  std::vector<std::string> lines;  // comments blanked
-  int comments = 0;                // the comments blanked
+// An include file's lines, comments blanked, in one block of text: a file included by a
+// large unit may be kept for the whole run, and a line of its own each would take twice the
+// room of its text.
+class IncludedFile {
+ public:
+  IncludedFile(const std::vector<std::string>& lines, int comments);
+
+  size_t size() const { return starts_.size() - 1; }
+  std::string_view line(size_t i) const {
+    return std::string_view(text_).substr(starts_[i], starts_[i + 1] - starts_[i]);
+  }
+  int comments() const { return comments_; }  // the comments blanked
+  size_t bytes() const;
+
+ private:
+  std::string text_;
+  std::vector<size_t> starts_;  // where each line begins, then the text's end
+  int comments_ = 0;
 };
 
 class IncludeFiles {

@@ -20,14 +20,15 @@ const Lines kIncludingUnit = {"unit U;",         "interface",      "implementati
 
 TEST(CodeLoaderTest, IncludeLinesTakeTheDirectivesFileLine) {
   SourceFixture f;
-  f.write("common.inc", {"const A = 1; // note", "{$INCLUDE nested}"});
+  f.write("common.inc", {"const A = 1; // note", "", "{$INCLUDE nested}"});
   f.write("nested.pas", {"B = 2;"});
   const std::string unit = f.addUnit("U.pas", kIncludingUnit);
   const auto handler = f.load(unit);
   const TCodeUnit& u = handler->unit();
-  EXPECT_EQ(u.CompactLines.strings(), (Lines{"unit U;", "interface", "implementation", "const A=1;",
-                                             "B=2;", "", "procedure P;", "begin", "end;", "end."}));
-  EXPECT_EQ(u.LineMap, (std::vector<int>{0, 1, 2, 3, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(u.CompactLines.strings(),
+            (Lines{"unit U;", "interface", "implementation", "const A=1;", "", "B=2;", "",
+                   "procedure P;", "begin", "end;", "end."}));
+  EXPECT_EQ(u.LineMap, (std::vector<int>{0, 1, 2, 3, 3, 3, 4, 5, 6, 7, 8}));
   // "{$i" in lower case is no include: its braces are blanked like any other.
   EXPECT_EQ(f.project().Errors, Lines{});
 }

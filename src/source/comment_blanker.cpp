@@ -25,7 +25,6 @@ struct CommentSyntax {
 
 constexpr CommentSyntax kPascal{true, "(*", "*)", true};
 constexpr CommentSyntax kCStyle{true, "/*", "*/", false};
-constexpr CommentSyntax kBracesOnly{false, "", "", true};
 
 enum class CommentKind { Line, Block, Brace };
 
@@ -146,11 +145,6 @@ int blankInText(std::string& text, bool cStyle, const KeepBrace& keepBrace) {
   return count;
 }
 
-void blankBraceGroups(std::string& text) {
-  forEachComment(text, kBracesOnly,
-                 [&](CommentKind, size_t from, size_t to) { blankRange(text, from, to); });
-}
-
 }  // namespace
 
 int BlankPascalComments(std::vector<std::string>& lines, bool cStyle, bool useIfDefs) {
@@ -172,12 +166,8 @@ int blankComments(std::vector<std::string>& lines, bool cStyle,
   return count;
 }
 
-void BlankBraces(std::vector<std::string>& lines) {
-  onJoinedText(lines, blankBraceGroups);
-}
-
-// The same walk as forEachComment with braces only, a line at a time: a group may run over
-// many lines, and an opening closes when any "}" follows it, which the last "}" tells.
+// The walk of forEachComment with braces alone, a line at a time: an opening closes when
+// any "}" follows it, which the last "}" tells.
 void BlankBraces(const LineList& lines, std::string& line,
                  const std::function<void(size_t, std::string_view)>& visit) {
   size_t lastLine = lines.size();  // the line of the last "}"; size() when there is none

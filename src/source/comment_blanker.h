@@ -24,11 +24,10 @@ int BlankPascalCommentsInText(std::string& text, bool useIfDefs);
 // group's text from "{" to "}".
 int blankComments(std::vector<std::string>& lines, bool cStyle,
                   const std::function<bool(std::string_view group)>& keepBrace);
-// Blanks every brace group outside string literals.
-void BlankBraces(std::vector<std::string>& lines);
-// The same on `lines`, which stay as they are: `visit` is handed every line's index and its
-// text with the groups blanked. `line` is room for one line's text, kept by a caller that
-// blanks many times.
+// Blanks every brace group outside string literals in `lines`, which stay as they are:
+// `visit` is handed every line's index and its text with the groups blanked. A group may
+// run over many lines; a literal ends with its line. `line` is room for one line's text,
+// kept by a caller that blanks many times.
 void BlankBraces(const LineList& lines, std::string& line,
                  const std::function<void(size_t, std::string_view)>& visit);
 

@@ -1,7 +1,7 @@
 // Text of any shape keeps its lines and their lengths through the comment blanker; only
 // blanks are put in, and a second blanking finds nothing left to blank. Splitting the
 // comments off gives two texts that together make the original. Blanking brace groups a
-// line at a time gives what blanking them in the joined lines does.
+// line at a time gives what blanking them in the lines joined as one text does.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -47,6 +47,37 @@ void checkSplit(const std::vector<std::string>& lines, const sorvik::SplitText& 
   }
 }
 
+// The brace groups blanked in the lines joined by CR LF: a literal ends at a line break,
+// an opening outside one runs to the next "}", and once an opening finds none no later
+// opening is looked at.
+std::vector<std::string> bracesBlankedWhole(const std::vector<std::string>& lines) {
+  std::string text;
+  for (size_t n = 0; n < lines.size(); ++n) text += (n > 0 ? "\r\n" : "") + lines[n];
+  bool inLiteral = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      inLiteral = false;
+    } else if (c == '\'') {
+      inLiteral = !inLiteral;
+    } else if (c == '{' && !inLiteral) {
+      const size_t closing = text.find('}', i + 1);
+      if (closing == std::string::npos) break;
+      for (; i <= closing; ++i) {
+        if (text[i] != '\r' && text[i] != '\n') text[i] = ' ';
+      }
+      --i;
+    }
+  }
+  std::vector<std::string> blanked;
+  size_t at = 0;
+  for (const std::string& line : lines) {
+    blanked.push_back(text.substr(at, line.size()));
+    at += line.size() + 2;
+  }
+  return blanked;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -66,8 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     for (const bool useIfDefs : {false, true})
       checkSplit(lines, sorvik::SplitComments(lines, useIfDefs));
-    std::vector<std::string> braces = lines;
-    sorvik::BlankBraces(braces);
+    const std::vector<std::string> braces = bracesBlankedWhole(lines);
     checkOnlyBlanked(lines, braces);
     // A line at a time, the lists' walk blanks what the walk over the joined text does.
     sorvik::LineForms forms;

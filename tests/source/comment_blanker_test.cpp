@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "source/line_forms.h"
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return info.param.name; });
 
 TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
-  Lines lines = {"{$IFDEF X}A", "'{'{b", "}c", "{open"};
+  const Lines lines = {"{$IFDEF X}A", "'{'{b", "}c", "{open"};
   const Lines blanked = {"          A", "'{'  ", " c", "{open"};
   // The lines stay as they are; each line's blanked text is handed out, and a line
   // holding a line break of its own keeps its place.
@@ -119,32 +120,26 @@ TEST(BlankBracesTest, BlanksEveryBraceGroupOutsideLiterals) {
   Lines expected = {"x \r\n y"};
   expected.insert(expected.end(), blanked.begin(), blanked.end());
   EXPECT_EQ(handed, expected);
-
-  BlankBraces(lines);
-  EXPECT_EQ(lines, blanked);
 }
 
-// Groups over many lines, openings after the last closing, literals cut off at a line's end:
-// the lists are blanked a line at a time as the joined lines are.
-TEST(BlankBracesTest, ListsAreBlankedAsTheJoinedLines) {
-  const std::vector<Lines> cases = {
-      {"a { b", "c", "d } e { f", "g } h"},
-      {"x := 'it''s {", "{ y }", "z } {", "w"},
-      {"{a}{b", "c}d{e", "f"},
-      {"'open", "{ closed }", "}"},
-      {"}", "{", "{}"},
-      {},
+// Groups over many lines, openings after the last closing, literals cut off at a line's end.
+TEST(BlankBracesTest, GroupsRunOverLinesAndLiteralsEndWithTheirLine) {
+  const std::vector<std::pair<Lines, Lines>> cases = {
+      {{"a { b", "c", "d } e { f", "g } h"}, {"a    ", " ", "    e    ", "    h"}},
+      {{"x := 'it''s {", "{ y }", "z } {", "w"}, {"x := 'it''s {", "     ", "z } {", "w"}},
+      {{"{a}{b", "c}d{e", "f"}, {"     ", "  d{e", "f"}},
+      {{"'open", "{ closed }", "}"}, {"'open", "          ", "}"}},
+      {{"}", "{", "{}"}, {"}", " ", "  "}},
+      {{}, {}},
   };
-  for (const Lines& lines : cases) {
-    Lines joined = lines;
-    BlankBraces(joined);
+  for (const auto& [lines, blanked] : cases) {
     LineForms forms;
     for (const std::string& line : lines) forms.append(line, 0);
     std::string room;
     Lines handed;
     BlankBraces(forms.Lines, room,
                 [&](size_t, std::string_view text) { handed.emplace_back(text); });
-    EXPECT_EQ(handed, joined) << ::testing::PrintToString(lines);
+    EXPECT_EQ(handed, blanked) << ::testing::PrintToString(lines);
   }
 }
 
